@@ -1,0 +1,29 @@
+#pragma once
+#include "Color.h"
+#include "Control.h"
+
+namespace form {
+
+// A windowless rectangle: an outline, a filled bar, or both.
+class Shape : public Control {
+public:
+    explicit Shape(Container* container);
+
+    Colour borderColor() const { return m_borderColor; }
+    void setBorderColor(Colour colour);
+    void setBorderVisible(bool visible);
+    Colour fillColor() const { return m_fillColor; }
+    void setFillColor(Colour colour);
+    void setFilled(bool filled);
+
+    Shape* clone() const;
+    void paint(QPainter& painter) const override;
+
+private:
+    Colour m_borderColor = 0x000000;
+    bool m_borderVisible = true;
+    Colour m_fillColor = 0x000000;
+    bool m_filled = false;
+};
+
+} // namespace form

@@ -1,0 +1,68 @@
+#include "Window.h"
+
+#include "KeyCodes.h"
+#include "Pump.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace form {
+
+Window::Window() : PictureBox(nullptr)
+{
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    setFocusPolicy(Qt::StrongFocus);
+    qApp->installEventFilter(this);
+}
+
+Window::~Window()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void Window::setClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void Window::centreOnScreen()
+{
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->geometry();
+    const QSize frame = frameGeometry().size();
+    move(area.x() + (area.width() - frame.width()) / 2,
+         area.y() + (area.height() - frame.height()) / 2);
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !onKeyDown)
+        return false;
+    // The filter sees a key once for each receiver it travels to; take it where it
+    // starts: the focused control, or this window when nothing has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    const bool start = focus ? watched == focus : watched == this;
+    if (!start || (watched != this && !isAncestorOf(focus)))
+        return false;
+    if (!m_keyPreview && watched != this)
+        return false;
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int code = virtualKey(keyEvent);
+    if (code != 0)
+        runHandler([&] { onKeyDown(code, shiftState(keyEvent->modifiers())); });
+    return false;
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (onUnload)
+        runHandler(onUnload);
+}
+
+} // namespace form

@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// The folder of the repository's test data (tests/data).
+QString dataPath(const QString& name);
+// Writes bytes to a file, creating its folder; fails the test when it cannot.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+// Text in CP932 with CR LF line ends, as the game's files are stored.
+QByteArray cp932Lines(const QStringList& lines);
+
+} // namespace testsupport
