@@ -11,7 +11,11 @@ function(latica_text_file source destination)
     DEPENDS ${source} textconv
     COMMENT "Converting ${destination} to CP932"
     VERBATIM)
-  string(MAKE_C_IDENTIFIER "data_${destination}" target)
+  # Non-ASCII names collapse in a C identifier; a hash keeps targets apart.
+  string(MD5 hash "${destination}")
+  string(SUBSTRING "${hash}" 0 12 hash)
+  string(MAKE_C_IDENTIFIER "data_${destination}" readable)
+  set(target "${readable}_${hash}")
   add_custom_target(${target} DEPENDS ${out})
   add_dependencies(latica_data ${target})
 endfunction()

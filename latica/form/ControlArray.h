@@ -1,4 +1,5 @@
 #pragma once
+#include <Qt>
 #include <functional>
 #include <map>
 #include <memory>
