@@ -1,0 +1,68 @@
+#pragma once
+#include "Codec.h"
+#include "SourceText.h"
+
+#include <QList>
+#include <QString>
+#include <vector>
+
+namespace tb {
+
+class Reporter;
+
+// The conversion of one story script source: its lines and the tables the stages fill,
+// and the nine stages in the order a run calls them. A stage that meets an error that
+// stops the tool prints it through the reporter and returns false.
+class Sifter {
+public:
+    static constexpr int MaxLines = 15000;
+    static constexpr int MaxTalkNmb = 9999;
+    static constexpr int MaxRefNmb = 999;
+
+    explicit Sifter(Reporter& reporter);
+
+    // Paths of the source (folder/name), the new source (folder/"new"name) and the data files.
+    void setPaths(const QString& folder, const QString& sourceName);
+
+    bool GetBuffFromFile();
+    void SetMarkOfMultiLine();
+    bool CheckRefNmb();
+    void GetTalkNmb();
+    bool SetTalkNmbString(int start, bool round);
+    bool SetRefNmbString(int start);
+    bool SetTalkNmb();
+    bool SaveNewText();
+    bool SetObjFileName1();
+
+private:
+    // Lines are numbered from 1, as in every message.
+    int lineCount() const { return int(m_source.lines().size()); }
+    const QString& line(int i) const { return m_source.lines()[i - 1]; }
+    QString& lineRef(int i) { return m_source.lines()[i - 1]; }
+    bool isTalkLine(int i) const { return m_lineKind[i] == 1; }
+    bool loadSource(const QByteArray& bytes);
+    QString gatherTalk(int first) const;
+    // The data files as SetObjFileName1 writes them, built in memory.
+    bool buildData(QByteArray* data, QByteArray* index);
+    void print(const QString& line);
+
+    Reporter& m_reporter;
+    Cp932Codec m_codec;
+    SourceText m_source;
+    QString m_sourcePath, m_newSourcePath, m_dataPath, m_indexPath;
+    int m_firstTalkLine = 0;
+    int m_lastTalkLine = 0;
+
+    // Per line (index = line number).
+    std::vector<int> m_lineKind;
+    std::vector<int> m_lineTalkNmb;
+    std::vector<int> m_lineTalkCol;
+    // Per old reference number 1..999: -1 undefined, 1 defined, then the new number.
+    std::vector<int> m_refNew;
+    std::vector<QString> m_refTalk;
+    std::vector<QString> m_refText;
+    // Per old talk number 1..9999: its new number as text.
+    std::vector<QString> m_newTalkStr;
+};
+
+} // namespace tb
