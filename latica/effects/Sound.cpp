@@ -1,0 +1,157 @@
+#include "Sound.h"
+
+#include "form/ProgramFolder.h"
+
+#include <QFile>
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+
+namespace {
+
+const char* const SoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+QString effectPath(const QString& name)
+{
+    return form::ProgramFolder::resolve(QStringLiteral("\\sound\\wave\\") + name + QStringLiteral(".wav"));
+}
+
+QString musicPath(const QString& name)
+{
+    return form::ProgramFolder::resolve(QStringLiteral("\\sound\\midi\\") + name + QStringLiteral(".mid"));
+}
+
+} // namespace
+
+Sound::~Sound()
+{
+    if (!m_open)
+        return;
+    StopMusic();
+    for (int slot = -1; slot <= 2; ++slot)
+        freeSlot(slot);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void Sound::note(const QString& problem)
+{
+    if (m_noted)
+        return;
+    m_noted = true;
+    std::fprintf(stderr, "latica: sound is off or incomplete: %s\n", problem.toLocal8Bit().constData());
+}
+
+void Sound::InitSound()
+{
+    m_repeat[1] = {0, 2};
+    m_repeat[2] = {0, 30};
+    if (m_open)
+        return;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        note(QString::fromUtf8(SDL_GetError()));
+        return;
+    }
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+        note(QString::fromUtf8(Mix_GetError()));
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    m_open = true;
+    Mix_Init(MIX_INIT_MID);
+    if (QFile::exists(QString::fromUtf8(SoundFont)))
+        Mix_SetSoundFonts(SoundFont);
+    Mix_AllocateChannels(4);
+    for (int slot = -1; slot <= 2; ++slot) {
+        freeSlot(slot);
+        m_slots[channelOf(slot)] = loadEffect(QStringLiteral("dummy"));
+    }
+    m_slot0Name = QStringLiteral("dummy");
+}
+
+Mix_Chunk* Sound::loadEffect(const QString& name)
+{
+    const QString path = effectPath(name);
+    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    if (!chunk)
+        note(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
+    return chunk;
+}
+
+void Sound::freeSlot(int slot)
+{
+    const int channel = channelOf(slot);
+    if (m_open)
+        Mix_HaltChannel(channel);
+    if (m_slots[channel]) {
+        Mix_FreeChunk(m_slots[channel]);
+        m_slots[channel] = nullptr;
+    }
+}
+
+void Sound::PlaySound(const QString& name)
+{
+    if (!m_open)
+        return;
+    // A new effect always cuts off the one still sounding.
+    freeSlot(0);
+    m_slots[channelOf(0)] = loadEffect(name);
+    m_slot0Name = name;
+    if (m_slots[channelOf(0)])
+        Mix_PlayChannel(channelOf(0), m_slots[channelOf(0)], 0);
+}
+
+void Sound::StopSound(int slot)
+{
+    if (slot < -1 || slot > 2)
+        return;
+    if (slot > 0)
+        m_repeat[slot].mode = 0;
+    if (m_open)
+        Mix_HaltChannel(channelOf(slot));
+}
+
+void Sound::SoundIntervalTick()
+{
+    ++m_tickCounter;
+    if (m_tickCounter > 1000000)
+        m_tickCounter = 1;
+    for (int slot = 1; slot <= 2; ++slot) {
+        const Repeat& r = m_repeat[slot];
+        if (r.mode == 1 && r.period > 0 && m_tickCounter % r.period == 0 && m_open &&
+            m_slots[channelOf(slot)])
+            Mix_PlayChannel(channelOf(slot), m_slots[channelOf(slot)], 0);
+    }
+}
+
+QString Sound::effectPlaying() const
+{
+    if (!m_open || !Mix_Playing(channelOf(0)))
+        return {};
+    return m_slot0Name;
+}
+
+void Sound::PlayMusic(const QString& name)
+{
+    StopMusic();
+    m_musicName = name;
+    if (!m_open)
+        return;
+    const QString path = musicPath(name);
+    m_music = Mix_LoadMUS(QFile::encodeName(path).constData());
+    if (!m_music) {
+        note(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
+        return;
+    }
+    Mix_PlayMusic(m_music, 1);
+}
+
+void Sound::StopMusic()
+{
+    m_musicName.clear();
+    if (!m_music)
+        return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(m_music);
+    m_music = nullptr;
+}

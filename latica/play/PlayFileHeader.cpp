@@ -1,0 +1,53 @@
+#include "PlayFileHeader.h"
+
+#include "CrossFile.h"
+#include "form/Cp932.h"
+
+#include <QFile>
+
+int leadingNumber(const QString& text)
+{
+    int i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > 1000000000)
+            break; // far beyond any count; keeps the value in range
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+PlayFileHeader readPlayFileHeader(const QString& path)
+{
+    PlayFileHeader header;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        header.error = QStringLiteral("cannot open %1").arg(path);
+        return header;
+    }
+    if (file.size() > MaxPlayFileBytes) {
+        header.error = QStringLiteral("%1 is too large for a play file").arg(path);
+        return header;
+    }
+    // Only the first lines are needed; they are short.
+    const QStringList lines = form::splitLines(form::fromCp932(file.read(4096)));
+    if (lines.size() < 4) {
+        header.error = QStringLiteral("the header of %1 is shorter than four lines").arg(path);
+        return header;
+    }
+    header.keypadMode = leadingNumber(lines[1]);
+    header.crossCount = leadingNumber(lines[3]);
+    if (header.crossCount < 1 || header.crossCount > MaxCrossCount) {
+        header.error = QStringLiteral("%1 announces %2 puzzles").arg(path).arg(header.crossCount);
+        return header;
+    }
+    header.ok = true;
+    return header;
+}

@@ -1,0 +1,25 @@
+#include "ReadCrossFile.h"
+
+#include "CrossFile.h"
+#include "CrossTitle.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+int ReadCrossFile(Game& game, int n, QString* error)
+{
+    CrossReadResult result = readCrossFileAt(game.PlayFileFolder + game.PlayFileTitle, n);
+    if (!result.ok) {
+        if (error)
+            *error = result.error;
+        return 0;
+    }
+    game.cross = std::move(result.puzzle);
+    if (MainForm* f = game.frmMain) {
+        f->lblTitle->setCaption(crossTitleCaption(game.PlayFileTitle, n));
+        if (auto level = crossLevelCaption(game.cross.CrossLevel))
+            f->lblLevel->setCaption(*level);
+        f->lblQuesNmbMax->setCaption(fullWidthNumber(game.cross.QuesNmbMax));
+        f->lblMasMaxXY->setCaption(crossSizeCaption(game.cross.MasMaxX, game.cross.MasMaxY));
+    }
+    return 1;
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include "effects/Sound.h"
+#include "play/Puzzle.h"
+#include "shell/Random.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class MainForm;
+namespace form { class InstanceLock; }
+
+// The values that the subsystems share for the whole run, by the names the game uses
+// for them, and the subsystems themselves. One Game lives from start-up to the end.
+struct Game {
+    MainForm* frmMain = nullptr;
+    // The previous-instance test holds this lock while the game runs.
+    QString instanceName = QStringLiteral("Latica");
+    std::shared_ptr<form::InstanceLock> instanceLock;
+
+    // Start-up
+    int OSPlatform = 0;       // 1 the 9x family, 2 the NT family
+    QString WorkFolder;       // ends with the separator, or empty
+    int PlayActive = 0;
+    QString PlayFileTitle;    // "name.kmi"
+    QString PlayFileFolder;   // ends with the separator
+    int KeypadMode = 0;
+    int NewPlayer = 0;
+    int Adviser = 0;
+    QString AdviserName;
+
+    // Play
+    int Busy = 0;
+    int AnswerOpenBusy = 0;
+    int CrossCount = 0;
+    std::vector<int> CrossSolved;  // indexed 1..CrossCount
+    int CurCross = 0;
+    Puzzle cross;                  // the puzzle on the board
+    std::vector<QString> SoundNames; // indexed 1..7
+
+    // Records
+    QString RecordFolder;
+
+    Sound sound;
+    Random random;
+};

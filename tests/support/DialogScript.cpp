@@ -1,0 +1,72 @@
+#include "DialogScript.h"
+
+#include "form/FileDialog.h"
+#include "form/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+QMessageBox::ButtonRole roleOf(int code)
+{
+    switch (code) {
+    case form::Answer::Yes: return QMessageBox::YesRole;
+    case form::Answer::No: return QMessageBox::NoRole;
+    case form::Answer::Cancel: return QMessageBox::RejectRole;
+    default: return QMessageBox::AcceptRole;
+    }
+}
+
+} // namespace
+
+DialogScript::DialogScript()
+{
+    form::setMessageBoxObserver([this](QMessageBox& box) {
+        titles << box.windowTitle();
+        bodies << box.text();
+        if (probe)
+            probe();
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected message box: " << box.windowTitle().toStdString();
+            box.reject();
+            return;
+        }
+        const int code = m_answers.front();
+        m_answers.pop_front();
+        for (QAbstractButton* button : box.buttons()) {
+            if (box.buttonRole(button) == roleOf(code)) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << code << " on " << box.windowTitle().toStdString();
+        box.reject();
+    });
+    form::setFileDialogObserver([this](QFileDialog& dialog) {
+        ++dialogsShown;
+        if (m_files.empty()) {
+            ADD_FAILURE() << "unexpected open dialog";
+            dialog.reject();
+            return;
+        }
+        const QString path = m_files.front();
+        m_files.pop_front();
+        if (path.isEmpty()) {
+            dialog.reject();
+            return;
+        }
+        dialog.selectFile(path);
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+}
+
+DialogScript::~DialogScript()
+{
+    form::setMessageBoxObserver(nullptr);
+    form::setFileDialogObserver(nullptr);
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " message box answers left unused";
+    EXPECT_TRUE(m_files.empty()) << m_files.size() << " open dialog choices left unused";
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "form/MessageBox.h"
+#include "form/Pump.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+// A game with its main window, as start-up makes it, for flow tests. Each fixture holds
+// its own previous-instance lock name and a scratch folder.
+class GameFixture : public ::testing::Test {
+protected:
+    GameFixture()
+    {
+        static int serial = 0;
+        game.frmMain = &window;
+        game.instanceName = QStringLiteral("LaticaTest-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+        form::resetProgramEnded();
+    }
+    ~GameFixture() override { form::resetProgramEnded(); }
+
+    QString scratch(const QString& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    MainForm window;
+    Game game;
+};

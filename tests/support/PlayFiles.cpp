@@ -1,0 +1,56 @@
+#include "PlayFiles.h"
+
+#include "TestSupport.h"
+
+namespace playfiles {
+
+QStringList catSection(int n)
+{
+    return {
+        QStringLiteral(";#%1").arg(n),
+        QStringLiteral(";升目の数（縦・横）"),
+        QStringLiteral("3,3"),
+        QStringLiteral(";レベル・問題数・縦の最初の問題番号"),
+        QStringLiteral("3,3,2"),
+        QStringLiteral(";升目の種類"),
+        QStringLiteral("1,1,1,1,1"),
+        QStringLiteral("1,4,2,4,1"),
+        QStringLiteral("1,3,1,3,1"),
+        QStringLiteral("1,3,1,3,1"),
+        QStringLiteral("1,1,1,1,1"),
+        QStringLiteral(";答え"),
+        QStringLiteral("ＣＡＴ"),
+        QStringLiteral("Ａ■Ｏ"),
+        QStringLiteral("Ｒ■Ｅ"),
+        QStringLiteral(";横の問題番号"),
+        QStringLiteral("1,0,0"),
+        QStringLiteral("0,0,0"),
+        QStringLiteral("0,0,0"),
+        QStringLiteral(";縦の問題番号"),
+        QStringLiteral("2,0,3"),
+        QStringLiteral("0,0,0"),
+        QStringLiteral("0,0,0"),
+        QStringLiteral(";問題"),
+        QStringLiteral("1,ニャーと鳴く動物,猫,ネコ,E001,3,1,1,3,動物,見本"),
+        QStringLiteral("2,道を走る乗り物,車,クルマ,,,,,,"),
+        QStringLiteral("3,足の指の先,つま先,ツマサキ,E003,8,1,3,3,体,見本,15x13,改訂"),
+    };
+}
+
+QStringList header(int count, int keypadMode)
+{
+    return {QStringLiteral("テスト用プレイファイル"), QString::number(keypadMode), QStringLiteral(";ステージ数"),
+            QString::number(count)};
+}
+
+QByteArray file(int count, const QList<QStringList>& sections, int keypadMode)
+{
+    QStringList lines = header(count, keypadMode);
+    for (const QStringList& section : sections) {
+        lines << QString();
+        lines << section;
+    }
+    return testsupport::cp932Lines(lines);
+}
+
+} // namespace playfiles
