@@ -38,9 +38,9 @@ void sleepForEvents(double deadline)
 
 void endProcess(int code)
 {
+    g_ended = true;
     if (g_endHandler)
         g_endHandler(code);
-    g_ended = true;
     if (!g_endHandler) {
         std::fflush(nullptr);
         std::_Exit(code);

@@ -1,0 +1,105 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "effects/Sound.h"
+#include "effects/Wait.h"
+#include "form/Clock.h"
+#include "form/Timer.h"
+
+namespace {
+
+TEST(WaitTime, ZeroAndNegativeReturnWithoutLettingEventsRun)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    WaitTime(0);
+    WaitTime(-1);
+    EXPECT_FALSE(ran);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran);
+}
+
+TEST(WaitTime, LetsAPendingTimerTickRunAndLastsItsTime)
+{
+    form::Timer timer;
+    int ticks = 0;
+    timer.onTick = [&] { ++ticks; };
+    timer.setInterval(20);
+    timer.setEnabled(true);
+    const double start = form::Clock::instance().monotonicSeconds();
+    WaitTime(0.1);
+    const double waited = form::Clock::instance().monotonicSeconds() - start;
+    EXPECT_GE(waited, 0.1);
+    EXPECT_GE(ticks, 1);
+}
+
+TEST(WaitTime, RunsOnTheSpedUpTimeSource)
+{
+    form::Clock& clock = form::Clock::instance();
+    clock.setSpeed(50);
+    QElapsedTimer real;
+    real.start();
+    const double start = clock.monotonicSeconds();
+    WaitTime(2);
+    EXPECT_GE(clock.monotonicSeconds() - start, 2.0);
+    clock.setSpeed(1);
+    // Two clock seconds at fifty times speed take 40 ms of real time; far less than 2 s.
+    EXPECT_LT(real.elapsed(), 1500);
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sound.InitSound();
+        if (!sound.deviceOpen())
+            GTEST_SKIP() << "no audio driver, not even the dummy one";
+    }
+    Sound sound;
+};
+
+TEST_F(SoundTest, ASecondEffectCutsTheFirst)
+{
+    sound.PlaySound(QStringLiteral("ピイイン"));
+    EXPECT_EQ(sound.effectPlaying(), QStringLiteral("ピイイン"));
+    sound.PlaySound(QStringLiteral("ザッ"));
+    EXPECT_EQ(sound.effectPlaying(), QStringLiteral("ザッ"));
+}
+
+TEST_F(SoundTest, AMissingFileIsSilenceAndPlayGoesOn)
+{
+    sound.PlaySound(QStringLiteral("ピイイン"));
+    sound.PlaySound(QStringLiteral("ない音"));
+    EXPECT_EQ(sound.effectPlaying(), QString());
+    sound.PlayMusic(QStringLiteral("ない曲"));
+    sound.PlaySound(QStringLiteral("正解"));
+    EXPECT_EQ(sound.effectPlaying(), QStringLiteral("正解"));
+}
+
+TEST_F(SoundTest, MusicRestartsAndStops)
+{
+    sound.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    EXPECT_EQ(sound.musicName(), QStringLiteral("BGMテーマ曲"));
+    sound.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    EXPECT_EQ(sound.musicName(), QStringLiteral("BGM挿入曲1"));
+    sound.StopMusic();
+    EXPECT_EQ(sound.musicName(), QString());
+}
+
+TEST_F(SoundTest, StopSoundAndTheTickCounter)
+{
+    sound.PlaySound(QStringLiteral("正解"));
+    sound.StopSound(0);
+    EXPECT_EQ(sound.effectPlaying(), QString());
+    sound.StopSound(-1);
+    EXPECT_EQ(sound.repeatMode(1), 0);
+    sound.setTickCounter(1000000);
+    sound.SoundIntervalTick();
+    EXPECT_EQ(sound.tickCounter(), 1);
+    sound.SoundIntervalTick();
+    EXPECT_EQ(sound.tickCounter(), 2);
+}
+
+} // namespace
