@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Whole-process figures of the game, under a private X server:
+#   start-up: process start to the open dialog on screen (median of five runs, ms)
+#   idle CPU: share of one core used over 20 s with a puzzle on the board
+# Usage: bench/process.sh [build-folder]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+game="$PWD/$build/Latica/latica"
+[ -x "$game" ] || { echo "no game at $game; build first" >&2; exit 1; }
+
+need=()
+command -v xwininfo >/dev/null || need+=(x11-utils)
+command -v xdotool >/dev/null || need+=(xdotool)
+command -v Xvfb >/dev/null || need+=(xvfb)
+if [ ${#need[@]} -gt 0 ]; then
+  sudo_cmd=(); [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get install -y -qq "${need[@]}"
+fi
+
+display=:93
+Xvfb $display -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+dialog_shown() { xwininfo -root -tree 2>/dev/null | grep -q '"Open": ("latica"'; }
+
+times=()
+for run in 1 2 3 4 5; do
+  start=$(date +%s%N)
+  (cd "$(dirname "$game")" && exec "$game") >/dev/null 2>&1 &
+  pid=$!
+  until dialog_shown; do sleep 0.002; done
+  end=$(date +%s%N)
+  times+=($(( (end - start) / 1000000 )))
+  kill $pid; wait $pid 2>/dev/null || true
+done
+sorted=($(printf '%s\n' "${times[@]}" | sort -n))
+echo "start-up to open dialog: runs ${times[*]} ms, median ${sorted[2]} ms"
+
+# Idle: choose the kana sample and let the game sit with its timers running.
+(cd "$(dirname "$game")" && exec "$game") >/dev/null 2>&1 &
+pid=$!
+until dialog_shown; do sleep 0.01; done
+sleep 0.5
+xdotool type --delay 20 "$(dirname "$game")/サンプル_カナ.kmi"
+xdotool key Return
+sleep 3
+ticks=$(getconf CLK_TCK)
+before=$(awk '{print $14 + $15}' /proc/$pid/stat)
+sleep 20
+after=$(awk '{print $14 + $15}' /proc/$pid/stat)
+kill $pid; wait $pid 2>/dev/null || true
+awk -v a="$after" -v b="$before" -v t="$ticks" \
+  'BEGIN { printf "idle CPU over 20 s: %.2f %% of one core\n", (a - b) / t / 20 * 100 }'
