@@ -1,3 +1,4 @@
+#include "keypad/frmKeypad.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 #include "shell/StartUp.h"
@@ -10,7 +11,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Latica"));
     Game game;
     MainForm frmMain;
+    KeypadForm frmKeypad([&frmMain] { frmMain.picCrossStage->setFocus(); }, &frmMain.tmrAnim);
     game.frmMain = &frmMain;
+    game.frmKeypad = &frmKeypad;
     Main(game);
     return app.exec();
 }

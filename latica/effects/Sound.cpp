@@ -91,6 +91,7 @@ void Sound::freeSlot(int slot)
 
 void Sound::PlaySound(const QString& name)
 {
+    m_lastRequested = name;
     if (!m_open)
         return;
     // A new effect always cuts off the one still sounding.

@@ -27,6 +27,8 @@ public:
     bool deviceOpen() const { return m_open; }
     QString effectPlaying() const;  // the name slot 0 is playing, or empty
     QString musicName() const { return m_musicName; }
+    // The last effect asked for, played or not (with no device, too).
+    QString lastEffectRequested() const { return m_lastRequested; }
     int tickCounter() const { return m_tickCounter; }
     void setTickCounter(int value) { m_tickCounter = value; }
     int repeatMode(int slot) const { return m_repeat[slot].mode; }
@@ -41,6 +43,7 @@ private:
     bool m_noted = false;
     std::array<Mix_Chunk*, 4> m_slots{};  // slots -1..2 at channelOf(slot)
     QString m_slot0Name;
+    QString m_lastRequested;
     struct Repeat { int mode = 0; int period = 0; };
     std::array<Repeat, 3> m_repeat{};     // 1..2 used
     int m_tickCounter = 0;

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace form {
 
@@ -48,6 +49,13 @@ public:
     {
         auto it = m_elements.find(index);
         return it == m_elements.end() ? nullptr : it->second.get();
+    }
+    std::vector<int> indices() const
+    {
+        std::vector<int> out;
+        for (const auto& [index, element] : m_elements)
+            out.push_back(index);
+        return out;
     }
     int count() const { return static_cast<int>(m_elements.size()); }
     int upperBound() const { return m_elements.empty() ? -1 : m_elements.rbegin()->first; }

@@ -1,5 +1,6 @@
 #pragma once
 #include "effects/Sound.h"
+#include "play/PlayState.h"
 #include "play/Puzzle.h"
 #include "shell/Random.h"
 
@@ -8,12 +9,14 @@
 #include <vector>
 
 class MainForm;
+class KeypadForm;
 namespace form { class InstanceLock; }
 
 // The values that the subsystems share for the whole run, by the names the game uses
 // for them, and the subsystems themselves. One Game lives from start-up to the end.
 struct Game {
     MainForm* frmMain = nullptr;
+    KeypadForm* frmKeypad = nullptr;  // the kana keypad window, with its conversion
     // The previous-instance test holds this lock while the game runs.
     QString instanceName = QStringLiteral("Latica");
     std::shared_ptr<form::InstanceLock> instanceLock;
@@ -36,6 +39,7 @@ struct Game {
     std::vector<int> CrossSolved;  // indexed 1..CrossCount
     int CurCross = 0;
     Puzzle cross;                  // the puzzle on the board
+    PlayState play;                // cursor, entry, view and clock of the board
     std::vector<QString> SoundNames; // indexed 1..7
 
     // Records

@@ -5,6 +5,11 @@
 #include "MainForm.h"
 #include "Messages.h"
 #include "form/KeyCodes.h"
+#include "play/BoardView.h"
+#include "play/Cursor.h"
+#include "play/Entry.h"
+#include "play/GameTick.h"
+#include "play/KeypadLink.h"
 
 namespace {
 
@@ -12,6 +17,56 @@ namespace {
 void focusBoard(Game& game)
 {
     game.frmMain->picCrossStage->setFocus();
+}
+
+bool entryIdle(const Game& game)
+{
+    return game.play.PendingInput.isEmpty() && game.play.MasBusy == 0;
+}
+
+// A dial or editing button: usable unless the board is being scored.
+void boardButton(Game& game, form::ControlArray<form::Label>& buttons, std::function<void(int)> action)
+{
+    buttons.onClick = [&game, action](int i) {
+        if (game.AnswerOpenBusy != 0)
+            return;
+        action(i);
+        focusBoard(game);
+    };
+}
+
+void connectBoard(Game& game)
+{
+    MainForm& f = *game.frmMain;
+    f.lblCell.onClick = [&game](int n) {
+        if (game.AnswerOpenBusy == 0 && entryIdle(game))
+            ClickMas(game, n);
+    };
+    // Element 1 is the across layout, element 2 the down layout of the dial.
+    boardButton(game, f.lblKeyUp, [&game](int i) { i == 1 ? MoveToWord(game, 1) : MoveInWord(game, 1); });
+    boardButton(game, f.lblKeyDown, [&game](int i) { i == 1 ? MoveToWord(game, 2) : MoveInWord(game, 2); });
+    boardButton(game, f.lblKeyLeft, [&game](int i) { i == 1 ? MoveInWord(game, 1) : MoveToWord(game, 1); });
+    boardButton(game, f.lblKeyRight, [&game](int i) { i == 1 ? MoveInWord(game, 2) : MoveToWord(game, 2); });
+    boardButton(game, f.lblKeyTurn, [&game](int) { TurnWord(game); });
+    boardButton(game, f.lblCrossStageMoveH, [&game](int i) { ScrollCrossH(game, i); });
+    boardButton(game, f.lblCrossStageMoveV, [&game](int i) { ScrollCrossV(game, i); });
+    f.lblKeyDelete->onClick = [&game] {
+        if (game.AnswerOpenBusy != 0 || !game.play.PendingInput.isEmpty())
+            return;
+        EraseMas(game);
+        focusBoard(game);
+    };
+    f.lblKeyUndo->onClick = [&game] {
+        if (game.AnswerOpenBusy != 0 || !game.play.PendingInput.isEmpty())
+            return;
+        UndoMas(game);
+        focusBoard(game);
+    };
+    f.lblKeypad->onClick = [&game] {
+        OpenKeypad(game);
+        focusBoard(game);
+    };
+    f.tmrKumi.onTick = [&game] { KumiTick(game); };
 }
 
 } // namespace
@@ -24,6 +79,8 @@ void ConnectMainFormEvents(Game& game)
     f.onKeyDown = [&game](int key, int shift) {
         if (key == form::Key::F4 && (shift & form::AltMask))
             EndProgram(game);
+        if (game.PlayActive == 1 && game.Busy == 0)
+            PlayKeyDown(game, key);
     };
 
     f.lblHelp->onClick = [&game] {
@@ -40,5 +97,6 @@ void ConnectMainFormEvents(Game& game)
             game.frmMain->close();
     };
 
+    connectBoard(game);
     f.tmrSoundInterval.onTick = [&game] { game.sound.SoundIntervalTick(); };
 }

@@ -12,7 +12,10 @@
 #include "form/Pump.h"
 #include "play/CrossChoice.h"
 #include "play/PlayFileHeader.h"
-#include "play/ReadCrossFile.h"
+#include "keypad/frmKeypad.h"
+#include "play/BoardView.h"
+#include "play/PlaySounds.h"
+#include "play/SetCross.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,8 +26,9 @@
 namespace {
 
 // The start-up of the current build, in place of the opening sequence that comes later:
-// choose a play file, read its header, and put its first unsolved puzzle up. A play file
-// that cannot be read gives message 103: Yes chooses again, No ends the program.
+// choose a play file, read its header, set the keypad up for kana files, and put the
+// first unsolved puzzle on the board. A play file that cannot be read gives message 103:
+// Yes chooses again, No ends the program.
 void StartPlayOfCurrentBuild(Game& game)
 {
     for (;;) {
@@ -39,10 +43,11 @@ void StartPlayOfCurrentBuild(Game& game)
             // Every puzzle counts as unsolved until the record file exists.
             game.CrossSolved.assign(game.CrossCount + 1, 0);
             const int first = NextUnsolvedCross(0, game.CrossSolved, game.CrossCount);
-            if (ReadCrossFile(game, first, &error) == 1) {
-                game.CurCross = first;
+            if (game.KeypadMode == 1 && game.frmKeypad && game.frmKeypad->SetKeypad() == 0)
+                std::fprintf(stderr, "latica: kana entry is off: %s\n",
+                             game.frmKeypad->tableError().toLocal8Bit().constData());
+            if (SetCross(game, first, &error) == 1)
                 return;
-            }
         }
         std::fprintf(stderr, "latica: %s: %s\n", path.toLocal8Bit().constData(), error.toLocal8Bit().constData());
         if (ShowMessage(game, 103) != form::Answer::Yes)
@@ -71,6 +76,11 @@ void Main(Game& game)
         game.frmMain->tmrTalk.setInterval(3);
     else if (game.OSPlatform == 2)
         game.frmMain->tmrTalk.setInterval(15);
+
+    MeasureBoardCells(game);
+    FillSoundNames(game);
+    game.sound.InitSound();
+    game.frmMain->tmrSoundInterval.setEnabled(true);
 
     game.PlayActive = 0;
     StartPlayOfCurrentBuild(game);

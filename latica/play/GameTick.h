@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+struct Game;
+
+// The game timer's tick (every 100 ms while a puzzle is on the board) and the play clock.
+void KumiTick(Game& game);
+void ResetPlayClock(Game& game);
+void UpdatePlayClock(Game& game);
+void BlinkCursor(Game& game);
+
+// Seconds since the start, across midnight: now - start, or wrap + now once the clock
+// passed midnight.
+int elapsedPlaySeconds(int now, int start, int wrap);
+// "0:05:30": hours without a leading zero, minutes and seconds with two digits.
+QString playClockText(int hours, int minutes, int seconds);
