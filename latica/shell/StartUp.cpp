@@ -87,6 +87,8 @@ void Main(Game& game)
 
     game.random.randomize();
     game.PlayActive = 1;
+    // From here every key reaches the play first, whichever control has the focus.
+    game.frmMain->setKeyPreview(true);
 }
 
 int GetOSPlatform()

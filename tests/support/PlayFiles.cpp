@@ -54,3 +54,55 @@ QByteArray file(int count, const QList<QStringList>& sections, int keypadMode)
 }
 
 } // namespace playfiles
+
+namespace playfiles {
+
+QStringList combSection(int n, int columns, int rows)
+{
+    QStringList s{QStringLiteral(";#%1").arg(n), QStringLiteral(";size"), QStringLiteral("%1,%2").arg(rows).arg(columns),
+                  QStringLiteral(";counts")};
+    const int downWords = (columns + 1) / 2;
+    s << QStringLiteral("2,%1,2").arg(1 + downWords) << QStringLiteral(";kinds");
+    for (int r = 0; r <= rows + 1; ++r) {
+        QStringList row;
+        for (int c = 0; c <= columns + 1; ++c) {
+            int kind = 1;
+            if (r >= 1 && r <= rows && c >= 1 && c <= columns) {
+                const bool odd = c % 2 == 1;
+                if (r == 1)
+                    kind = odd && rows > 1 ? 4 : 2;
+                else
+                    kind = odd ? 3 : 1;
+            }
+            row << QString::number(kind);
+        }
+        s << row.join(u',');
+    }
+    s << QStringLiteral(";answers");
+    for (int r = 1; r <= rows; ++r) {
+        QString line;
+        for (int c = 1; c <= columns; ++c)
+            line += (r == 1 || c % 2 == 1) ? QChar(0xFF21 + (r + c) % 26) : QChar(0x25A0);
+        s << line;
+    }
+    s << QStringLiteral(";across");
+    for (int r = 1; r <= rows; ++r) {
+        QStringList row;
+        for (int c = 1; c <= columns; ++c)
+            row << QString::number(r == 1 && c == 1 ? 1 : 0);
+        s << row.join(u',');
+    }
+    s << QStringLiteral(";down");
+    for (int r = 1; r <= rows; ++r) {
+        QStringList row;
+        for (int c = 1; c <= columns; ++c)
+            row << QString::number(r == 1 && c % 2 == 1 ? 2 + c / 2 : 0);
+        s << row.join(u',');
+    }
+    s << QStringLiteral(";words");
+    for (int q = 1; q <= 1 + downWords; ++q)
+        s << QStringLiteral("%1,ヒント%1,答%1,ヨミ,ID%1,CN,BN,QN,AN,S,N").arg(q);
+    return s;
+}
+
+} // namespace playfiles

@@ -14,3 +14,9 @@ QStringList header(int count, int keypadMode = 0);
 QByteArray file(int count, const QList<QStringList>& sections, int keypadMode = 0);
 
 } // namespace playfiles
+
+namespace playfiles {
+// A comb of `columns` x `rows`: word 1 runs across the whole first row; a down word hangs
+// from every odd column; even columns are black below the first row.
+QStringList combSection(int n, int columns, int rows);
+}

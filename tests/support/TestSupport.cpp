@@ -41,3 +41,35 @@ QByteArray cp932Lines(const QStringList& lines)
 }
 
 } // namespace testsupport
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "form/Container.h"
+#include "form/Control.h"
+
+namespace testsupport {
+
+void click(form::Control* control)
+{
+    ASSERT_NE(control, nullptr);
+    form::Container* on = control->container();
+    ASSERT_NE(on, nullptr);
+    const QPointF at = QRectF(control->rect()).center();
+    const QPointF global = on->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &release);
+}
+
+void pressKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace testsupport

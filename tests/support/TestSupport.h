@@ -14,3 +14,13 @@ QByteArray readFile(const QString& path);
 QByteArray cp932Lines(const QStringList& lines);
 
 } // namespace testsupport
+
+namespace form { class Control; class Widget; }
+
+namespace testsupport {
+// Clicks a windowless control with the left button, as the mouse would.
+void click(form::Control* control);
+// Presses a key on a widget (the key travels as a real key event).
+void pressKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+              const QString& text = QString());
+} // namespace testsupport

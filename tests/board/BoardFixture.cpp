@@ -1,0 +1,8 @@
+#include "BoardFixture.h"
+
+#include "play/GameTick.h"
+
+void BoardFixture::KumiTickNow()
+{
+    KumiTick(game);
+}
