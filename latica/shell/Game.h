@@ -1,4 +1,5 @@
 #pragma once
+#include "cast/CastRecord.h"
 #include "effects/Sound.h"
 #include "play/PlayState.h"
 #include "play/Puzzle.h"
@@ -45,6 +46,7 @@ struct Game {
     // Records
     QString RecordFolder;
 
+    CastList casts;   // the casts of the stage
     Sound sound;
     Random random;
 };

@@ -1,0 +1,207 @@
+#include "Cast.h"
+
+#include "CastTable.h"
+#include "form/Cp932.h"
+#include "form/MessageBox.h"
+#include "form/ProgramFolder.h"
+#include "form/Pump.h"
+#include "shell/EndProgram.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+#include <QFile>
+#include <QImage>
+#include <cstdio>
+
+namespace {
+
+// A cast the stage cannot show: the player is told which file or cast, then the game ends.
+[[noreturn]] void castFailure(Game& game, const QString& what)
+{
+    std::fprintf(stderr, "latica: %s\n", what.toLocal8Bit().constData());
+    form::messageBox(what + QStringLiteral("\r\n\r\nLaticaを終了します。"), QStringLiteral("Latica"),
+                     form::Buttons::Ok, form::Icon::Critical);
+    EndProgram(game);
+}
+
+int takeSlot(CastList& list)
+{
+    for (int i = 1; i <= list.CastCount; ++i) {
+        if (list[i].InUse == 0)
+            return i;
+    }
+    list.Casts.push_back(CastRecord{});
+    return ++list.CastCount;
+}
+
+int takeCell(Game& game)
+{
+    MainForm& f = *game.frmMain;
+    CastList& list = game.casts;
+    for (int j = 1; j <= list.CellCount; ++j) {
+        if (!f.picCell(j)->isEnabled())
+            return j;
+    }
+    const int j = ++list.CellCount;
+    if (j != 1)
+        f.picCell.load(j);
+    return j;
+}
+
+QString castLine(Game& game, const QString& name)
+{
+    const QString path = form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + game.casts.CastFileName);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        castFailure(game, QStringLiteral("キャスト表 %1 を読めません。").arg(path));
+    const auto line = findCastLine(form::splitLines(form::fromCp932(file.readAll())), name);
+    if (!line)
+        castFailure(game, QStringLiteral("キャスト表 %1 にキャスト「%2」がありません。").arg(path, name));
+    return *line;
+}
+
+} // namespace
+
+int LoadCast(Game& game, const QString& name)
+{
+    if (name.isEmpty())
+        castFailure(game, QStringLiteral("キャスト名が空です。"));
+    CastList& list = game.casts;
+    const int i = takeSlot(list);
+    const int j = takeCell(game);
+    CastRecord record;
+    readCastFields(castLine(game, name), record);
+
+    const QString path = form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + name + QStringLiteral(".jpg"));
+    const QImage picture(path);
+    if (picture.isNull())
+        castFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません。").arg(name, path));
+    form::PictureBox* cell = game.frmMain->picCell(j);
+    cell->setPicture(picture.convertToFormat(QImage::Format_RGB32));
+    cell->setEnabled(true);
+
+    record.InUse = 1;
+    record.Cell = j;
+    record.Anchor = 0;
+    if (record.Active == 1) {
+        if (record.DriftKind == 28)
+            record.Anchor = record.Y;
+        else if (record.DriftKind == 46)
+            record.Anchor = record.X;
+    }
+    record.WrapArmed = 0;
+    record.WrapTime = 1;
+    record.RestInterval = record.FrameInterval;
+    list[i] = record;
+    return i;
+}
+
+void FreeCast(Game& game, int cast)
+{
+    if (game.casts.valid(cast))
+        game.casts[cast].InUse = 0;
+}
+
+void HideCast(Game& game, int cast)
+{
+    if (game.casts.valid(cast))
+        game.casts[cast].Active = 0;
+}
+
+void SetCastPos(Game& game, int cast, int x, int y)
+{
+    if (!game.casts.valid(cast))
+        return;
+    CastRecord& c = game.casts[cast];
+    c.X = x;
+    c.Y = y;
+    if (c.DriftKind == 2 || c.DriftKind == 8 || c.DriftKind == 28)
+        c.Anchor = y;
+    else if (c.DriftKind == 4 || c.DriftKind == 6 || c.DriftKind == 46)
+        c.Anchor = x;
+}
+
+void SetCastDrift(Game& game, int cast, int kind, int interval, int amount)
+{
+    if (!game.casts.valid(cast))
+        return;
+    CastRecord& c = game.casts[cast];
+    c.DriftKind = kind;
+    c.DriftInterval = interval;
+    c.DriftAmount = amount;
+    if (kind == 28)
+        c.Anchor = c.Y;
+    else if (kind == 46)
+        c.Anchor = c.X;
+}
+
+void SetCastMove(Game& game, int cast, int mode, int direction, int interval, int step, int delay)
+{
+    if (!game.casts.valid(cast))
+        return;
+    CastRecord& c = game.casts[cast];
+    c.MoveMode = mode;
+    c.MoveDirection = direction;
+    c.MoveInterval = interval;
+    c.MoveStep = step;
+    c.WrapDelay = delay;
+}
+
+void GetCastPos(const Game& game, int cast, int& x, int& y)
+{
+    if (!game.casts.valid(cast))
+        return;
+    x = game.casts[cast].X;
+    y = game.casts[cast].Y;
+}
+
+void CopyCastFace(Game& game, int shown, int face)
+{
+    if (!game.casts.valid(shown) || !game.casts.valid(face))
+        return;
+    CastRecord& s = game.casts[shown];
+    const CastRecord& f = game.casts[face];
+    s.X += (s.Width - f.Width) / 2;
+    s.Y += (s.Height - f.Height) / 2;
+    s.Cell = f.Cell;
+    s.Frame = f.Frame;
+    s.Width = f.Width;
+    s.Height = f.Height;
+}
+
+void SetCastTalkState(Game& game, int cast, int state)
+{
+    if (!game.casts.valid(cast))
+        return;
+    CastRecord& c = game.casts[cast];
+    switch (state) {
+    case 0:
+        c.Frame = 1;
+        c.LoopFirst = c.LoopLast = 1;
+        c.FrameInterval = c.RestInterval;
+        c.TalkState = 0;
+        break;
+    case 1:
+        c.Frame = 1;
+        c.LoopFirst = 1;
+        c.LoopLast = 5;
+        c.FrameInterval = c.IdleInterval;
+        c.TalkState = 1;
+        break;
+    case 2: {
+        // Talking starts from the rest frame; frames only advance while the animation
+        // runs, so the wait is bounded.
+        if (game.frmMain && game.frmMain->tmrAnim.isEnabled())
+            form::waitUntil([&game, cast] { return game.casts[cast].Frame == 1; }, CastFrameWaitLimit);
+        CastRecord& t = game.casts[cast];
+        t.Frame = 6;
+        t.LoopFirst = 6;
+        t.LoopLast = 9;
+        t.FrameInterval = t.TalkInterval;
+        t.TalkState = 2;
+        break;
+    }
+    default:
+        break;
+    }
+}
