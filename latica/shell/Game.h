@@ -11,6 +11,7 @@
 
 class MainForm;
 class KeypadForm;
+class TalkEngine;
 namespace form { class InstanceLock; }
 
 // The values that the subsystems share for the whole run, by the names the game uses
@@ -47,6 +48,7 @@ struct Game {
     QString RecordFolder;
 
     CastList casts;   // the casts of the stage
+    std::shared_ptr<TalkEngine> talk;  // talk boxes, printing, waits and menus
     Sound sound;
     Random random;
 };

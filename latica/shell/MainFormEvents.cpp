@@ -10,6 +10,7 @@
 #include "play/Entry.h"
 #include "play/GameTick.h"
 #include "play/KeypadLink.h"
+#include "talk/TalkEvents.h"
 
 namespace {
 
@@ -98,5 +99,6 @@ void ConnectMainFormEvents(Game& game)
     };
 
     connectBoard(game);
+    ConnectTalkEvents(game);
     f.tmrSoundInterval.onTick = [&game] { game.sound.SoundIntervalTick(); };
 }

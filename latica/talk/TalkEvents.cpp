@@ -1,0 +1,8 @@
+#include "TalkEvents.h"
+
+#include "shell/Game.h"
+
+void ConnectTalkEvents(Game&)
+{
+    // The talk engine wires its controls here.
+}
