@@ -152,10 +152,13 @@ TEST(SamplePlayFiles, KanaAnswersCanBeTyped)
         for (const RomaKanaEntry& e : *section)
             if (e.grid.size() == 1)
                 typeable.insert(e.grid);
-    for (const SamplePuzzle& p : load(KanaFile).puzzles)
-        for (const QString& row : p.answer)
-            for (QChar c : row)
+    for (const SamplePuzzle& p : load(KanaFile).puzzles) {
+        for (const QString& row : p.answer) {
+            for (QChar c : row) {
                 EXPECT_TRUE(c == QChar(0x25A0) || typeable.contains(QString(c))) << QString(c).toStdString();
+            }
+        }
+    }
 }
 
 // The checker is not blind: damaged copies of the kana file are noticed.
