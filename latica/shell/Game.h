@@ -1,9 +1,11 @@
 #pragma once
 #include "cast/CastRecord.h"
+#include "effects/EffectState.h"
 #include "effects/Sound.h"
 #include "play/PlayState.h"
 #include "play/Puzzle.h"
 #include "shell/Random.h"
+#include "stage/StageState.h"
 
 #include <QString>
 #include <memory>
@@ -48,6 +50,8 @@ struct Game {
     QString RecordFolder;
 
     CastList casts;   // the casts of the stage
+    StageState stage; // the stage window onto its world
+    EffectState effects;
     std::shared_ptr<TalkEngine> talk;  // talk boxes, printing, waits and menus
     Sound sound;
     Random random;

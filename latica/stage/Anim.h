@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+struct Game;
+
+// The animated stage: placing it, its world picture and view, and the tick that redraws
+// it with every active cast.
+void SetStageRect(Game& game, int left, int top, int width, int height);
+void StartAnim(Game& game);
+void StopAnim(Game& game);
+void ShowStage(Game& game);
+void HideStage(Game& game);
+void SetWorldSize(Game& game, int width, int height, int clear);
+// Returns false (and reports on stderr) when the picture cannot be read.
+bool DrawWorldPicture(Game& game, const QString& name, int x, int y);
+void SetWorldView(Game& game, int x, int y, int mode);
+void AnimTick(Game& game);
