@@ -103,8 +103,8 @@ bool looksLikeUtf8(const QByteArray& bytes)
     if (!wide)
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(bytes);
-    return !utf8.hasError();
+    const QString decoded = utf8(bytes); // decoding happens here; hasError() reports it
+    return !utf8.hasError() && !decoded.isEmpty();
 }
 
 bool readSection(FieldReader& in, const QString& name, int keyLength, int count, QVector<RomaKanaEntry>* entries,

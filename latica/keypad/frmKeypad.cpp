@@ -6,6 +6,7 @@
 #include "form/Timer.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cstdio>
@@ -131,7 +132,6 @@ void KeypadForm::SetKeypadTopmost()
 {
     setGeometry(ShowLeft, ShowTop, ClientWidth, ClientHeight);
     setVisible(true);
-    raise();
 }
 
 void KeypadForm::ClearKeypadTopmost()

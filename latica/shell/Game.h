@@ -1,5 +1,6 @@
 #pragma once
 #include "cast/CastRecord.h"
+#include "cast/GalFace.h"
 #include "effects/EffectState.h"
 #include "effects/Sound.h"
 #include "play/PlayState.h"
@@ -50,6 +51,7 @@ struct Game {
     QString RecordFolder;
 
     CastList casts;   // the casts of the stage
+    GalFaceSet gal;   // the adviser's faces
     StageState stage; // the stage window onto its world
     EffectState effects;
     std::shared_ptr<TalkEngine> talk;  // talk boxes, printing, waits and menus

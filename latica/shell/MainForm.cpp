@@ -82,6 +82,7 @@ void MainForm::createStage()
     cell->setEnabled(false);
     picCell.adopt(1, cell);
     picSpotStage = pictureBox(picStage, 0, 0, 385, 330);
+    picSpotStage->setBackColor(0x000000);
     picSpotStage->setAutoRedraw(true);
     picSpotStage->setVisible(false);
 

@@ -1,0 +1,73 @@
+#include "SpotEffect.h"
+
+#include "EffectTables.h"
+#include "form/Blt.h"
+#include "form/Pump.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+#include "stage/Anim.h"
+
+namespace {
+
+void parkSpot(Game& game)
+{
+    form::PictureBox* spot = game.frmMain->picSpotStage;
+    spot->sendToBack();
+    spot->setGeometry(game.stage.StageWidth, 0, game.stage.StageWidth, game.stage.StageHeight);
+}
+
+} // namespace
+
+void InitSpotStage(Game& game)
+{
+    MainForm& f = *game.frmMain;
+    f.picSpotStage->setBorder(false);
+    f.picSpotStage->setContainer(f.picStage);
+    parkSpot(game);
+    f.picSpotStage->setEnabled(false);
+}
+
+void HideSpotStage(Game& game)
+{
+    game.frmMain->picSpotStage->hide();
+    parkSpot(game);
+    StartAnim(game);
+}
+
+void ZoomSpot(Game& game, int cx, int cy, int zoom, int mode)
+{
+    EffectState& st = game.effects;
+    zoom = zoom != 0 ? zoom : st.SpotZoom;
+    if (zoom < effects::SpotZoomMin || zoom > effects::SpotZoomMax || (mode != 0 && mode != 1))
+        return;
+    // The stage keeps moving while it is magnified.
+    StartAnim(game);
+    st.SpotZoom = zoom;
+    st.SpotMode = mode;
+    st.LastSteps = 0;
+
+    MainForm& f = *game.frmMain;
+    const int w = game.stage.StageWidth;
+    const int h = game.stage.StageHeight;
+    form::PictureBox* spot = f.picSpotStage;
+    // Sized as well as placed: a shake leaves the overlay at 1 x 1.
+    spot->setGeometry(0, 0, w, h);
+    spot->bringToFront();
+    spot->show();
+
+    const int first = mode == 1 ? 101 : zoom - 1;
+    const int last = mode == 1 ? zoom : 100;
+    const int dir = mode == 1 ? 1 : -1;
+    for (int s = first; dir * s <= dir * last; s += dir) {
+        const QRect from = effects::spotSourceRect(w, h, cx, cy, s);
+        form::stretchBlt(spot->canvas(), 0, 0, w, h, f.picStage->canvas(), from.x(), from.y(),
+                         from.width(), from.height());
+        spot->refresh();
+        ++st.LastSteps;
+        if (st.onStep)
+            st.onStep();
+        form::doEvents();
+    }
+
+    StopAnim(game);
+}
