@@ -1,0 +1,64 @@
+// One animation tick of the opening stage (385 x 330, the four family members in view)
+// and of the play stage (148 x 116, three casts).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "cast/Cast.h"
+#include "form/ProgramFolder.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+#include "stage/Anim.h"
+
+namespace {
+
+void BM_AnimTickOpening(benchmark::State& state)
+{
+    MainForm window;
+    Game game;
+    game.frmMain = &window;
+    SetStageRect(game, 130, 96, 385, 330);
+    SetWorldSize(game, 385, 330, 1);
+    DrawWorldPicture(game, QStringLiteral("オープニング背景"), 0, 0);
+    int x = 20;
+    for (const char* name : {"姉4", "兄4", "父4", "母4"}) {
+        const int c = LoadCast(game, QString::fromUtf8(name));
+        SetCastPos(game, c, x, 180);
+        x += 90;
+    }
+    for (auto _ : state)
+        AnimTick(game);
+}
+BENCHMARK(BM_AnimTickOpening)->Unit(benchmark::kMicrosecond);
+
+void BM_AnimTickPlayStage(benchmark::State& state)
+{
+    MainForm window;
+    Game game;
+    game.frmMain = &window;
+    SetStageRect(game, 576, 195, 148, 116);
+    SetWorldSize(game, 160, 123, 1);
+    DrawWorldPicture(game, QStringLiteral("背景(160x123)"), 0, 0);
+    const int adviser = LoadCast(game, QStringLiteral("姉4"));
+    SetCastPos(game, adviser, 40, 4);
+    LoadCast(game, QStringLiteral("背景スプライト"));
+    const int cloud = LoadCast(game, QStringLiteral("流雲"));
+    SetCastPos(game, cloud, 45, 6);
+    for (auto _ : state)
+        AnimTick(game);
+}
+BENCHMARK(BM_AnimTickPlayStage)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
