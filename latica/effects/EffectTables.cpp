@@ -1,5 +1,6 @@
 #include "EffectTables.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -87,8 +88,9 @@ int roundToInt(double value)
 
 QRect spotSourceRect(int stageWidth, int stageHeight, int cx, int cy, int percent)
 {
-    const int w = roundToInt(stageWidth * 100.0 / percent);
-    const int h = roundToInt(stageHeight * 100.0 / percent);
+    // At least one pixel, however small the stage and large the zoom.
+    const int w = std::max(1, roundToInt(stageWidth * 100.0 / percent));
+    const int h = std::max(1, roundToInt(stageHeight * 100.0 / percent));
     int x = roundToInt(cx - w / 2.0);
     int y = roundToInt(cy - h / 2.0);
     if (x < 0)
