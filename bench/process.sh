@@ -46,7 +46,10 @@ sleep 1  # the windows of the last run are gone
 pid=$!
 until dialog_shown; do sleep 0.01; done
 sleep 1
-xdotool type --delay 20 "$(dirname "$game")/サンプル_カナ.kmi"
+# xdotool types ASCII reliably; the sample goes to a plain path first.
+sample=$(mktemp -d)/sample.kmi
+cp "$(dirname "$game")/サンプル_カナ.kmi" "$sample"
+xdotool type --delay 20 "$sample"
 xdotool key Return
 sleep 3
 ticks=$(getconf CLK_TCK)

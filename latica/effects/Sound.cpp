@@ -48,6 +48,8 @@ void Sound::InitSound()
     m_repeat[2] = {0, 30};
     if (m_open)
         return;
+    // The window toolkit owns the process's signals: Ctrl+C and SIGTERM still end it.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         note(QString::fromUtf8(SDL_GetError()));
         return;
