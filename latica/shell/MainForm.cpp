@@ -100,49 +100,57 @@ void MainForm::createStage()
 
 void MainForm::createTalk()
 {
+    // A talk box: its drawing surface, a strip in its back colour along the top and the
+    // bottom, and a one-pixel outline: the left and right edges in the box, the top and
+    // bottom edges in the strips (which lie over the box). The talk engine sizes them.
     const form::Colour navy = 0x800000;
-    auto* box = pictureBox(this, 420, 126, 220, 100);
+    const form::Colour yellow = 0x00FFFF;
+    auto* box = pictureBox(this, 420, 126, 208, 78);
     box->setBackColor(navy);
     box->setForeColor(0xFFFFFF);
     box->setAutoRedraw(true);
     box->setFont(sized(PGothic, 12));
     box->setVisible(false);
     picTalkBox.adopt(1, box);
-    auto* up = pictureBox(box, 0, 0, 220, 10);
+    auto* up = pictureBox(box, 0, 0, 208, 10);
     up->setBackColor(navy);
     picTalkBoxUp.adopt(1, up);
-    auto* down = pictureBox(box, 0, 90, 220, 10);
+    auto* down = pictureBox(box, 0, 68, 208, 10);
     down->setBackColor(navy);
     picTalkBoxDown.adopt(1, down);
-    const auto outline = [this](int x, int y, int w, int h) {
-        auto* s = new form::Shape(this);
+    const auto outline = [yellow](form::Container* on, int x, int y, int w, int h) {
+        auto* s = new form::Shape(on);
         s->setGeometry(x, y, w, h);
-        s->setBorderColor(0x00FFFF);
-        s->setVisible(false);
+        s->setBorderColor(yellow);
         return s;
     };
-    shpTalkBoxLeft.adopt(1, outline(420, 126, 1, 100));
-    shpTalkBoxRight.adopt(1, outline(639, 126, 1, 100));
-    shpTalkBoxUp.adopt(1, outline(420, 126, 220, 1));
-    shpTalkBoxDown.adopt(1, outline(420, 225, 220, 1));
+    shpTalkBoxLeft.adopt(1, outline(box, 0, 0, 1, 118));
+    shpTalkBoxRight.adopt(1, outline(box, 207, 0, 1, 118));
+    shpTalkBoxUp.adopt(1, outline(up, 0, 0, 208, 11));
+    shpTalkBoxDown.adopt(1, outline(down, 0, -1, 208, 11));
 
     txtTalkInput = new form::TextBox(this);
-    txtTalkInput->setGeometry(420, 240, 220, 26);
+    txtTalkInput->setGeometry(420, 240, 200, 20);
     txtTalkInput->setText(QStringLiteral("キーボードから入力してください"));
     txtTalkInput->setFont(sized(PGothic, 12));
     txtTalkInput->setVisible(false);
 
-    picMenuBox = pictureBox(this, 420, 270, 150, 60);
-    picMenuBox->setBackColor(navy);
+    // The menu box with its strips; items are transparent until highlighted (red back).
+    const form::Colour menuColour = 0xC000C0;
+    picMenuBox = pictureBox(this, 620, 137, 136, 155);
+    picMenuBox->setBackColor(menuColour);
+    picMenuBox->setFont(sized(PGothic, 11));
     picMenuBox->setVisible(false);
-    picMenuBoxUp = pictureBox(picMenuBox, 0, 0, 150, 10);
-    picMenuBoxUp->setBackColor(navy);
-    picMenuBoxDown = pictureBox(picMenuBox, 0, 50, 150, 10);
-    picMenuBoxDown->setBackColor(navy);
-    form::Label* item = label(picMenuBox, 10, 10, 130, 20, QStringLiteral("メニュー"),
-                              sized(PGothic, 12), form::Alignment::Left);
+    picMenuBoxUp = pictureBox(picMenuBox, 0, 0, 136, 10);
+    picMenuBoxUp->setBackColor(menuColour);
+    picMenuBoxDown = pictureBox(picMenuBox, 0, 145, 136, 10);
+    picMenuBoxDown->setBackColor(menuColour);
+    form::Label* item = label(picMenuBox, 8, 10, 120, 15, QStringLiteral("メニュー"),
+                              sized(PGothic, 11), form::Alignment::Left);
+    item->setVerticalCentre(false);
+    item->setWordWrap(false);
     item->setForeColor(0xFFFFFF);
-    item->setBackColor(0x804000);
+    item->setBackColor(0x0000FF);
     item->setVisible(false);
     lblMenu.adopt(1, item);
 }

@@ -1,8 +1,52 @@
 #include "TalkEvents.h"
 
-#include "shell/Game.h"
+#include "Talk.h"
+#include "TalkEngine.h"
 
-void ConnectTalkEvents(Game&)
+#include "form/Label.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+namespace {
+
+void clickOnBox(Game& game, int index)
 {
-    // The talk engine wires its controls here.
+    const int wait = talkEngine(game).TalkWait;
+    if (wait == 1 || wait == -1)
+        EndTalkWait(game, index);
+}
+
+} // namespace
+
+void ConnectTalkEvents(Game& game)
+{
+    MainForm& f = *game.frmMain;
+    // A click anywhere on a box counts, also on its strips and outline.
+    const auto onBox = [&game](int index) { clickOnBox(game, index); };
+    f.picTalkBox.onClick = onBox;
+    f.picTalkBoxUp.onClick = onBox;
+    f.picTalkBoxDown.onClick = onBox;
+    f.shpTalkBoxLeft.onClick = onBox;
+    f.shpTalkBoxRight.onClick = onBox;
+    f.shpTalkBoxUp.onClick = onBox;
+    f.shpTalkBoxDown.onClick = onBox;
+
+    f.lblMenu.onClick = [&game](int index) {
+        const int wait = talkEngine(game).TalkWait;
+        if (wait != 3 && wait != -3)
+            return;
+        game.frmMain->lblMenu(index)->setBackStyle(form::BackStyle::Opaque);
+        EndTalkWait(game, index);
+    };
+
+    f.txtTalkInput->onClick = [&game] { EndTalkWait(game, 0); };
+    f.txtTalkInput->onLostFocus = [&game] { EndTalkWait(game, 0); };
+    f.txtTalkInput->onKeyPress = [&game](int key) {
+        if (key == 13)
+            EndTalkWait(game, 0);
+    };
+    f.txtTalkInput->onGotFocus = [&game] { TalkInputGotFocus(game); };
+
+    f.tmrTalk.onTick = [&game] { TalkTick(game); };
+    f.tmrTalkCursorBlink.onTick = [&game] { TalkCursorBlinkTick(game); };
 }

@@ -15,7 +15,7 @@ const char16_t kKana[] = u"ヲァィゥェォャュョッーアイウエオカ�
 
 bool voicable(char16_t kana)
 {
-    return (kana >= u'カ' && kana <= u'ト') || (kana >= u'ハ' && kana <= u'ホ') || kana == u'ウ';
+    return ((kana >= u'カ' && kana <= u'ト') && kana != u'ッ') || (kana >= u'ハ' && kana <= u'ホ') || kana == u'ウ';
 }
 
 bool semiVoicable(char16_t kana) { return kana >= u'ハ' && kana <= u'ホ'; }
@@ -146,7 +146,7 @@ int typedNumber(const QString& fullWidthText)
     }
     bool ok = false;
     double value = ascii.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         value = 0;
     if (value == 0)
         value = 0; // no "-0"

@@ -1,0 +1,104 @@
+// Talk pacing at real speed: a talk of 200 characters (one utterance, a line break after
+// every twelve, so the box grows as it fills) printed by the talk timer into the main
+// window. Times come from the game's time source at each printed character.
+// Targets: mean time per character of the talk 15 +- 1 ms; no gap between two printed
+// characters above 40 ms (a line break in between counts as one character more).
+#include "form/Clock.h"
+#include "form/ProgramFolder.h"
+#include "form/Pump.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+#include "talk/Talk.h"
+#include "talk/TalkEngine.h"
+#include "talk/TalkEvents.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int TalkLength = 200;
+
+// 200 characters: runs of twelve printed characters, each followed by a line break.
+QString pacingTalk()
+{
+    const QString kana = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの");
+    QString text;
+    for (int i = 0; text.size() < TalkLength; ++i)
+        text += (i % 13 == 12) ? QStringLiteral("　") : QString(kana.at(i % kana.size()));
+    return text;
+}
+
+struct Stage {
+    MainForm window;
+    Game game;
+    Stage()
+    {
+        game.frmMain = &window;
+        game.OSPlatform = 2;
+        window.show();
+        InitTalk(game, 420, 126);
+        ConnectTalkEvents(game);
+        ClearTalkers(game);
+        AddTalker(game, QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+        AddTalker(game, QStringLiteral("＋"), 2, QStringLiteral("姉声"), 2, 100, 180, 0, 0);
+        ResetTalk(game);
+    }
+};
+
+void BM_TalkPacing(benchmark::State& state)
+{
+    Stage stage;
+    TalkEngine& t = talkEngine(stage.game);
+    const form::Clock& clock = form::Clock::instance();
+    const QString body = pacingTalk();
+    const int printedCount = int(body.size() - body.count(QStringLiteral("　")));
+    double farthestMean = 0.015, worstGap = 0, sumMean = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        std::vector<double> at;
+        at.reserve(TalkLength);
+        t.onCharPrinted = [&](QChar) { at.push_back(clock.monotonicSeconds()); };
+        AdviserTalk(stage.game, QStringLiteral("＋〈") + body + QStringLiteral("〉×"));
+        form::waitUntil([&t] { return t.Utterance.isEmpty(); });
+        if (int(at.size()) != printedCount) {
+            state.SkipWithError("not every character was printed");
+            return;
+        }
+        // From the first printed character to the last, the talk advanced by all of its
+        // characters but the first.
+        const double mean = (at.back() - at.front()) / (TalkLength - 1);
+        double gap = 0;
+        for (std::size_t i = 1; i < at.size(); ++i)
+            gap = std::max(gap, at[i] - at[i - 1]);
+        state.SetIterationTime(at.back() - at.front());
+        if (std::abs(mean - 0.015) > std::abs(farthestMean - 0.015))
+            farthestMean = mean;
+        worstGap = std::max(worstGap, gap);
+        sumMean += mean;
+        ++runs;
+        AdviserTalk(stage.game, QStringLiteral("×"));
+    }
+    state.counters["mean_ms_per_char"] = runs ? sumMean / runs * 1000 : 0;
+    state.counters["farthest_run_mean_ms"] = farthestMean * 1000;
+    state.counters["max_gap_ms"] = worstGap * 1000;
+}
+BENCHMARK(BM_TalkPacing)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication app(argc, argv);
+    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

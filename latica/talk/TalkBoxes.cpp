@@ -1,0 +1,249 @@
+// The two talk boxes: whose they are, opening, growing, sliding aside and closing, and
+// which box the next talker speaks in.
+#include "Talk.h"
+#include "TalkEngine.h"
+
+#include "form/Clock.h"
+#include "form/Pump.h"
+#include "form/Shape.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+namespace {
+
+// Each step of opening, sliding and shrinking a box shows for this long (seconds of the
+// time source), so that the player sees the box move. Growing by a line is not paced:
+// it happens between two printed characters.
+constexpr double BoxStepSeconds = 0.004;
+const int StripHeight = 10;
+
+// Pixels per animation step: k on the newer platform family, 2k on the older one.
+int animationStep(const Game& game, int k) { return (3 - (game.OSPlatform == 1 ? 1 : 2)) * k; }
+
+bool validBox(int n) { return n == 1 || n == 2; }
+
+// Shows one animation step: the window is repainted where the box is, then, when paced,
+// events run until the step's time is up.
+void showStep(Game& game, form::PictureBox* box, const QRect& before, bool paced)
+{
+    const double start = form::Clock::instance().monotonicSeconds();
+    game.frmMain->repaint(before.united(box->geometry()));
+    if (paced) {
+        const double left = start + BoxStepSeconds - form::Clock::instance().monotonicSeconds();
+        if (left > 0)
+            form::waitFor(left);
+    }
+}
+
+// Sets the box height; the bottom strip follows, and the side edges reach the bottom.
+void setBoxHeight(Game& game, int n, int height)
+{
+    MainForm& f = *game.frmMain;
+    const TalkLayout& l = talkEngine(game).layout;
+    f.picTalkBox(n)->setHeight(height);
+    f.picTalkBoxDown(n)->setTop(height - StripHeight);
+    const int edge = std::max(l.FullHeight, height);
+    f.shpTalkBoxLeft(n)->setHeight(edge);
+    f.shpTalkBoxRight(n)->setHeight(edge);
+}
+
+const Talker* findTalker(const TalkEngine& t, const QString& mark)
+{
+    const qsizetype at = t.TalkerMarks.indexOf(mark);
+    return at < 0 ? nullptr : &t.talkers[std::size_t(at)];
+}
+
+void hideBox(Game& game, int n)
+{
+    game.frmMain->picTalkBox(n)->setVisible(false);
+    talkEngine(game).BoxState[n] = 0;
+}
+
+// Box n becomes current, is given to the talker unless it is already its box, and opens
+// in the speaking slot.
+void openFor(Game& game, int n, const QString& mark)
+{
+    TalkEngine& t = talkEngine(game);
+    t.CurrentTalkBox = n;
+    if (t.BoxOccupant[n] != mark)
+        SetTalkBoxTalker(game, n, mark);
+    OpenTalkBox(game, n);
+    t.BoxState[n] = 1;
+}
+
+} // namespace
+
+void SetTalkBoxTalker(Game& game, int n, const QString& mark)
+{
+    TalkEngine& t = talkEngine(game);
+    if (!validBox(n))
+        return;
+    t.BoxOccupant[n] = mark;
+    MainForm* f = game.frmMain;
+    const Talker* talker = findTalker(t, mark);
+    if (!f || !talker || !f->picTalkBox.exists(n))
+        return;
+    const TalkStyle& style = talkStyle(talker->Style);
+    form::PictureBox* box = f->picTalkBox(n);
+    box->setFontBold(style.Bold);
+    box->setFontItalic(style.Italic);
+    box->setBackColor(style.BackColor);
+    f->picTalkBoxUp(n)->setBackColor(style.BackColor);
+    f->picTalkBoxDown(n)->setBackColor(style.BackColor);
+    for (form::Shape* s : {f->shpTalkBoxLeft(n), f->shpTalkBoxRight(n), f->shpTalkBoxUp(n), f->shpTalkBoxDown(n)})
+        s->setBorderColor(style.BorderColor);
+}
+
+void OpenTalkBox(Game& game, int n)
+{
+    if (!validBox(n))
+        return;
+    TalkEngine& t = talkEngine(game);
+    const TalkLayout& l = t.layout;
+    form::PictureBox* box = game.frmMain->picTalkBox(n);
+    const QRect before = box->isVisible() ? box->geometry() : QRect();
+    box->move(l.SpeakLeft, l.BoxTop);
+    setBoxHeight(game, n, l.ClosedHeight);
+    box->cls();
+    box->setCurrentX(l.HMargin);
+    box->setCurrentY(l.VMargin);
+    box->setVisible(true);
+    showStep(game, box, before, true);
+    const int step = animationStep(game, 2);
+    for (int h = l.ClosedHeight + step; h < l.OpenHeight; h += step) {
+        const QRect at = box->geometry();
+        setBoxHeight(game, n, h);
+        showStep(game, box, at, true);
+    }
+    const QRect at = box->geometry();
+    setBoxHeight(game, n, l.OpenHeight);
+    showStep(game, box, at, false);
+}
+
+void SlideTalkBox(Game& game, int n)
+{
+    if (!validBox(n))
+        return;
+    const TalkLayout& l = talkEngine(game).layout;
+    form::PictureBox* box = game.frmMain->picTalkBox(n);
+    const int step = animationStep(game, 3);
+    for (int x = l.SpeakLeft - step; x > l.SideLeft; x -= step) {
+        const QRect at = box->geometry();
+        box->setLeft(x);
+        showStep(game, box, at, true);
+    }
+    const QRect at = box->geometry();
+    box->setLeft(l.SideLeft);
+    showStep(game, box, at, false);
+}
+
+void ShrinkTalkBox(Game& game, int n)
+{
+    if (!validBox(n))
+        return;
+    const TalkLayout& l = talkEngine(game).layout;
+    form::PictureBox* box = game.frmMain->picTalkBox(n);
+    const int step = animationStep(game, 4);
+    // The box collapses towards its bottom edge: the top comes down as the height goes.
+    for (int h = box->height() - step; h >= l.ClosedHeight; h -= step) {
+        const QRect at = box->geometry();
+        box->setTop(box->top() + step);
+        setBoxHeight(game, n, h);
+        showStep(game, box, at, true);
+    }
+}
+
+void CloseTalkBox(Game& game, int n)
+{
+    TalkEngine& t = talkEngine(game);
+    switch (t.TalkBoxMode) {
+    case 0:
+        t.CurrentTalkBox = 0;
+        break;
+    case 1:
+    case 2:
+        if (validBox(n)) {
+            ShrinkTalkBox(game, n);
+            hideBox(game, n);
+        }
+        t.CurrentTalkBox = 0;
+        t.TalkBoxMode = 0;
+        break;
+    case 3:
+        if (validBox(n)) {
+            const bool speaking = t.BoxState[n] == 1;
+            ShrinkTalkBox(game, n);
+            hideBox(game, n);
+            // The box left open becomes (or stays) current.
+            t.CurrentTalkBox = 3 - n;
+            t.TalkBoxMode = speaking ? 2 : 1;
+        }
+        break;
+    default:
+        break;
+    }
+    game.frmMain->update();
+}
+
+void NewTalkLine(Game& game)
+{
+    TalkEngine& t = talkEngine(game);
+    if (!validBox(t.CurrentTalkBox))
+        return;
+    const TalkLayout& l = t.layout;
+    const int n = t.CurrentTalkBox;
+    form::PictureBox* box = game.frmMain->picTalkBox(n);
+    box->setCurrentX(l.HMargin);
+    box->setCurrentY(box->currentY() + l.LinePitch);
+    const int needed = int(box->currentY()) + l.GrowMargin;
+    if (needed <= box->height())
+        return;
+    const int step = animationStep(game, 2);
+    for (int h = box->height() + 1; h < needed; h += step) {
+        const QRect at = box->geometry();
+        setBoxHeight(game, n, h);
+        showStep(game, box, at, false);
+    }
+    const QRect at = box->geometry();
+    setBoxHeight(game, n, needed);
+    showStep(game, box, at, false);
+}
+
+void SwitchTalker(Game& game, const QString& mark)
+{
+    TalkEngine& t = talkEngine(game);
+    if (const Talker* talker = findTalker(t, mark))
+        game.sound.PlaySound(talker->Voice);
+    const int current = t.CurrentTalkBox;
+    const int other = validBox(current) ? 3 - current : 0;
+    const bool own = validBox(current) && t.BoxOccupant[current] == mark;
+    switch (validBox(current) ? t.TalkBoxMode : 0) {
+    case 1:
+    case 3:
+        if (own) {
+            NewTalkLine(game);
+            return;
+        }
+        if (t.TalkBoxMode == 3)
+            hideBox(game, other);
+        SlideTalkBox(game, current);
+        t.BoxState[current] = 2;
+        openFor(game, other, mark);
+        t.TalkBoxMode = 3;
+        return;
+    case 2:
+        if (own) {
+            hideBox(game, current);
+            openFor(game, current, mark);
+            t.TalkBoxMode = 1;
+        } else {
+            openFor(game, other, mark);
+            t.TalkBoxMode = 3;
+        }
+        return;
+    default:
+        openFor(game, t.BoxOccupant[1] == mark ? 1 : 2, mark);
+        t.TalkBoxMode = 1;
+        return;
+    }
+}
