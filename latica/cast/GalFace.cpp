@@ -5,6 +5,7 @@
 #include "form/Pump.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
+#include "talk/Talk.h"
 
 int LoadGalCast(Game& game, const QString& name, int count)
 {
@@ -42,14 +43,64 @@ int faceAfterCode(const QString& code, int faceNo, int faceCount)
     }
 }
 
+namespace {
+
+// Waits, bounded, until the cast's frame satisfies the condition. Frames advance only
+// while the animation runs, so without it there is nothing to wait for.
+template <typename Condition>
+void waitFrame(Game& game, int cast, Condition condition)
+{
+    if (!game.frmMain->tmrAnim.isEnabled())
+        return;
+    form::waitUntil([&game, cast, condition] { return condition(game.casts[cast].Frame); }, GalFrameWaitLimit);
+}
+
+void applyFaceCode(Game& game, const QString& code)
+{
+    GalFaceSet& g = game.gal;
+    const int face = faceAfterCode(code, g.GalFaceNo, g.GalFaceCount);
+    if (face == 0)
+        return;
+    g.GalFaceNo = face;
+    CopyCastFace(game, g.GalCast, g.GalFaces[face]);
+}
+
+} // namespace
+
+void RunIdleLoopOnce(Game& game, int cast)
+{
+    if (!game.casts.valid(cast))
+        return;
+    CastRecord& c = game.casts[cast];
+    c.Frame = 1;
+    c.LoopFirst = 1;
+    c.LoopLast = 5;
+    c.FrameInterval = 1;
+    c.TalkState = 1;
+    waitFrame(game, cast, [](int frame) { return frame > 1; });
+    waitFrame(game, cast, [](int frame) { return frame == 1; });
+}
+
+void ChangeGalFaceWithTalk(Game& game, int talk, const QString& code)
+{
+    const int shown = game.gal.GalCast;
+    if (!game.casts.valid(shown))
+        return;
+    waitFrame(game, shown, [](int frame) { return frame == 1; });
+    applyFaceCode(game, code);
+    RunIdleLoopOnce(game, shown);
+    AdviserTalk(game, talk);
+    waitFrame(game, shown, [](int frame) { return frame == 1; });
+    RunIdleLoopOnce(game, shown);
+}
+
 void ChangeGalFace(Game& game, const QString& code)
 {
     GalFaceSet& g = game.gal;
     if (!game.casts.valid(g.GalCast))
         return;
     // A face never changes in the middle of a loop.
-    if (game.frmMain->tmrAnim.isEnabled())
-        form::waitUntil([&game, &g] { return game.casts[g.GalCast].Frame == 1; }, GalFrameWaitLimit);
+    waitFrame(game, g.GalCast, [](int frame) { return frame == 1; });
     const int face = faceAfterCode(code, g.GalFaceNo, g.GalFaceCount);
     if (face == 0)
         return;

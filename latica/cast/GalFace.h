@@ -22,3 +22,8 @@ int LoadGalCast(Game& game, const QString& name, int count);
 void ChangeGalFace(Game& game, const QString& code);
 // The face a code leads to from the face shown, or 0 when nothing changes.
 int faceAfterCode(const QString& code, int faceNo, int faceCount);
+
+// The face change, one pass of the idle loop, the talk, and one more pass.
+void ChangeGalFaceWithTalk(Game& game, int talk, const QString& code);
+// Starts the idle loop on a cast and waits (bounded) for one pass of it.
+void RunIdleLoopOnce(Game& game, int cast);

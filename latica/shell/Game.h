@@ -6,6 +6,7 @@
 #include "play/PlayState.h"
 #include "play/Puzzle.h"
 #include "shell/Random.h"
+#include "stage/SceneCasts.h"
 #include "stage/StageState.h"
 
 #include <QString>
@@ -54,6 +55,7 @@ struct Game {
     GalFaceSet gal;   // the adviser's faces
     StageState stage; // the stage window onto its world
     EffectState effects;
+    SceneCasts scene; // the family, the adviser, the sprite and the cloud
     std::shared_ptr<TalkEngine> talk;  // talk boxes, printing, waits and menus
     Sound sound;
     Random random;

@@ -10,6 +10,7 @@
 #include "play/Entry.h"
 #include "play/GameTick.h"
 #include "play/KeypadLink.h"
+#include "stage/Anim.h"
 #include "talk/TalkEvents.h"
 
 namespace {
@@ -101,4 +102,5 @@ void ConnectMainFormEvents(Game& game)
     connectBoard(game);
     ConnectTalkEvents(game);
     f.tmrSoundInterval.onTick = [&game] { game.sound.SoundIntervalTick(); };
+    f.tmrAnim.onTick = [&game] { AnimTick(game); };
 }

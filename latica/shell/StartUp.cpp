@@ -13,9 +13,10 @@
 #include "play/CrossChoice.h"
 #include "play/PlayFileHeader.h"
 #include "keypad/frmKeypad.h"
-#include "play/BoardView.h"
-#include "play/PlaySounds.h"
 #include "play/SetCross.h"
+#include "stage/Anim.h"
+#include "stage/BuildStage.h"
+#include "stage/PlayScene.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,9 +27,11 @@
 namespace {
 
 // The start-up of the current build, in place of the opening sequence that comes later:
-// choose a play file, read its header, set the keypad up for kana files, and put the
-// first unsolved puzzle on the board. A play file that cannot be read gives message 103:
-// Yes chooses again, No ends the program.
+// the family stands on the opening stage while the player chooses a play file; its header
+// is read, the keypad set up for kana files, and the first unsolved puzzle put on the
+// board; then the adviser (the sister until the opening lets the player choose) walks
+// into the play stage. A play file that cannot be read gives message 103: Yes chooses
+// again, No ends the program.
 void StartPlayOfCurrentBuild(Game& game)
 {
     for (;;) {
@@ -46,8 +49,15 @@ void StartPlayOfCurrentBuild(Game& game)
             if (game.KeypadMode == 1 && game.frmKeypad && game.frmKeypad->SetKeypad() == 0)
                 std::fprintf(stderr, "latica: kana entry is off: %s\n",
                              game.frmKeypad->tableError().toLocal8Bit().constData());
-            if (SetCross(game, first, &error) == 1)
+            if (SetCross(game, first, &error) == 1) {
+                game.Adviser = 1;
+                game.AdviserName = QStringLiteral("姉");
+                SetupPlayScene(game);
+                ShowStage(game);
+                EnterAdviser(game);
+                SwayAdviser(game);
                 return;
+            }
         }
         std::fprintf(stderr, "latica: %s: %s\n", path.toLocal8Bit().constData(), error.toLocal8Bit().constData());
         if (ShowMessage(game, 103) != form::Answer::Yes)
@@ -77,10 +87,9 @@ void Main(Game& game)
     else if (game.OSPlatform == 2)
         game.frmMain->tmrTalk.setInterval(15);
 
-    MeasureBoardCells(game);
-    FillSoundNames(game);
-    game.sound.InitSound();
-    game.frmMain->tmrSoundInterval.setEnabled(true);
+    BuildStage(game);
+    ShowStage(game);
+    StartAnim(game);
 
     game.PlayActive = 0;
     StartPlayOfCurrentBuild(game);

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "form/Clock.h"
 #include "form/MessageBox.h"
 #include "form/Pump.h"
 #include "shell/Game.h"
@@ -18,8 +19,14 @@ protected:
         game.frmMain = &window;
         game.instanceName = QStringLiteral("LaticaTest-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
         form::resetProgramEnded();
+        // Walks and talks of the stage run at twenty times their pace.
+        form::Clock::instance().setSpeed(20);
     }
-    ~GameFixture() override { form::resetProgramEnded(); }
+    ~GameFixture() override
+    {
+        form::resetProgramEnded();
+        form::Clock::instance().setSpeed(1);
+    }
 
     QString scratch(const QString& name) const { return folder.filePath(name); }
 
