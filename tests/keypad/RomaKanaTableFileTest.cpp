@@ -49,8 +49,9 @@ void expectSameAsReal(const RomaKanaTable& t)
 
 } // namespace
 
-// Quotes, blanks around fields, LF-only line ends and empty lines between records all
-// read as the plain file does.
+// Quotes, blanks around fields, LF-only line ends, empty lines between records and a
+// record running over a line end (which ends a field like a comma) all read as the plain
+// file does.
 TEST(RomaKanaTableFile, FieldRulesReadTheSameTable)
 {
     QStringList lines = realLines();
@@ -61,6 +62,7 @@ TEST(RomaKanaTableFile, FieldRulesReadTheSameTable)
         lines[i] = f.join(QLatin1Char(','));
     }
     lines.insert(10, QString());
+    lines[3].replace(QStringLiteral(","), QStringLiteral("\n"));
     QByteArray bytes = form::toCp932(lines.join(QLatin1Char('\n')));
     RomaKanaTable t;
     QString error;
@@ -78,18 +80,6 @@ TEST(RomaKanaTableFile, HeadingMayFollowTheLettersOnTheirLine)
     RomaKanaTable t;
     QString error;
     ASSERT_TRUE(keypad::ParseRomaKanaTable(crlf(lines), &t, &error)) << error.toStdString();
-    expectSameAsReal(t);
-}
-
-// A record may run over a line end: the line end ends a field like a comma.
-TEST(RomaKanaTableFile, LineEndEndsAField)
-{
-    QStringList lines = realLines();
-    lines[3].replace(QStringLiteral(","), QStringLiteral("\r\n"));
-    RomaKanaTable t;
-    QString error;
-    ASSERT_TRUE(keypad::ParseRomaKanaTable(crlf(lines), &t, &error)) << error.toStdString();
-    EXPECT_EQ(t.one.first().key, QStringLiteral("A"));
     expectSameAsReal(t);
 }
 
@@ -126,7 +116,7 @@ TEST(RomaKanaTableFile, TruncatedFileFailsWherePartOfTheTableIsMissing)
     }
     RomaKanaTable t;
     QString error;
-    EXPECT_TRUE(keypad::ParseRomaKanaTable(bytes.left(lastGrid + 5), &t, &error)) << error.toStdString();
+    EXPECT_TRUE(keypad::ParseRomaKanaTable(bytes.left(lastGrid + 6), &t, &error)) << error.toStdString();
 }
 
 // The message says which section ran short.
@@ -137,7 +127,7 @@ TEST(RomaKanaTableFile, TruncationIsNamed)
     EXPECT_TRUE(parseError(crlf(lines.mid(0, 2))).contains(QStringLiteral("促音")));
     const QString two = parseError(crlf(lines.mid(0, 40)));
     EXPECT_TRUE(two.contains(QStringLiteral("二字"))) << two.toStdString();
-    EXPECT_TRUE(two.contains(QStringLiteral("37"))) << two.toStdString();
+    EXPECT_TRUE(two.contains(QStringLiteral("32"))) << two.toStdString();
 }
 
 // Wrong counts shift the fields; the key lengths give it away.
@@ -203,7 +193,7 @@ TEST(RomaKanaTableFile, WrongEncodingFails)
     EXPECT_TRUE(parseError(broken).contains(QStringLiteral("シフトJIS")));
 }
 
-// A file that reads whole replaces the table; the load path goes through the file.
+// A file that reads whole replaces the table; a damaged one leaves it as it was.
 TEST(RomaKanaTableFile, LoadReadsTheInstalledFile)
 {
     QTemporaryDir dir;

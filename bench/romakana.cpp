@@ -1,0 +1,89 @@
+// Converting a 1000-letter romaji text key by key: the conversion alone, and through the
+// keypad window with its ten-position display (headless).
+#include "form/ProgramFolder.h"
+#include "keypad/RomaKana.h"
+#include "keypad/frmKeypad.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+// Everyday words with doubled consonants, contracted sounds, N before consonants, long
+// vowels and a few keys that fail, repeated to 1000 letters.
+QString romajiText()
+{
+    const QString words = QStringLiteral(
+        "KYOUHASHINBUNNWOYONNDEKARAKITTEWOKAINIIKIMASHITAKONPYU-TA-NOMAEDECHOKORE-TOWOTABETE"
+        "MACCHAWONOMIMASHITAGYUUNYUUTOKOHI-MOSUKIDESUQXZTENPURATOSANPONOHIDENSHADEKAERU");
+    QString text;
+    while (text.size() < 1000)
+        text += words;
+    text.truncate(1000);
+    return text;
+}
+
+keypad::RomaKanaTable installedTable()
+{
+    keypad::RomaKanaTable table;
+    QString error;
+    if (!keypad::LoadRomaKanaTable(keypad::RomaKanaTablePath(), &table, &error)) {
+        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+        std::exit(1);
+    }
+    return table;
+}
+
+class NoDisplay : public keypad::KeyDisplay {
+public:
+    void AddDispKeyBuff(QChar, const QString& kana) override { benchmark::DoNotOptimize(kana.size()); }
+};
+
+void ConvertText(benchmark::State& state)
+{
+    const QString text = romajiText();
+    NoDisplay display;
+    keypad::RomaKana conv(&display);
+    conv.setTable(installedTable());
+    qsizetype kana = 0;
+    for (auto _ : state) {
+        conv.clearKeyBuff();
+        for (QChar c : text)
+            kana += conv.RomaKanaConvWChr(c).size();
+    }
+    benchmark::DoNotOptimize(kana);
+    state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(ConvertText)->Unit(benchmark::kMicrosecond);
+
+void ConvertTextOnTheKeypad(benchmark::State& state)
+{
+    const QString text = romajiText();
+    KeypadForm keypad([] {}, nullptr);
+    keypad.SetKeypad();
+    keypad.ShowKeypad();
+    qsizetype kana = 0;
+    for (auto _ : state) {
+        keypad.ClearDispKeyBuff();
+        for (QChar c : text)
+            kana += keypad.RomaKanaConvWChr(c).size();
+        QApplication::processEvents();
+    }
+    benchmark::DoNotOptimize(kana);
+    state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(ConvertTextOnTheKeypad)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
