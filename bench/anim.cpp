@@ -18,6 +18,7 @@ void BM_AnimTickOpening(benchmark::State& state)
     MainForm window;
     Game game;
     game.frmMain = &window;
+    game.casts.CastFileName = QStringLiteral("CastData.csv");
     SetStageRect(game, 130, 96, 385, 330);
     SetWorldSize(game, 385, 330, 1);
     DrawWorldPicture(game, QStringLiteral("オープニング背景"), 0, 0);
@@ -37,6 +38,7 @@ void BM_AnimTickPlayStage(benchmark::State& state)
     MainForm window;
     Game game;
     game.frmMain = &window;
+    game.casts.CastFileName = QStringLiteral("CastData.csv");
     SetStageRect(game, 576, 195, 148, 116);
     SetWorldSize(game, 160, 123, 1);
     DrawWorldPicture(game, QStringLiteral("背景(160x123)"), 0, 0);

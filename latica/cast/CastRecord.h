@@ -38,7 +38,7 @@ struct CastList {
     std::vector<CastRecord> Casts{CastRecord{}};
     int CastCount = 0;
     int CellCount = 0;
-    QString CastFileName = QStringLiteral("CastData.csv");
+    QString CastFileName;  // chosen by the platform family when the stage is built
 
     bool valid(int cast) const { return cast >= 1 && cast <= CastCount; }
     CastRecord& operator[](int cast) { return Casts[cast]; }

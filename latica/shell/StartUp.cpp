@@ -17,6 +17,7 @@
 #include "stage/Anim.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
+#include "talk/Talk.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +26,9 @@
 #include <cstdlib>
 
 namespace {
+
+// "準備ができました。　さあ、はじめましょう！"
+constexpr int GreetingTalk = 1401;
 
 // The start-up of the current build, in place of the opening sequence that comes later:
 // the family stands on the opening stage while the player chooses a play file; its header
@@ -55,6 +59,8 @@ void StartPlayOfCurrentBuild(Game& game)
                 SetupPlayScene(game);
                 ShowStage(game);
                 EnterAdviser(game);
+                // The navigator's greeting from the story (waits for a click).
+                AdviserTalk(game, GreetingTalk);
                 SwayAdviser(game);
                 return;
             }

@@ -65,6 +65,7 @@ TEST(CastTable, TheFirstLineThatBeginsWithTheNameWins)
 
 class CastFlow : public GameFixture {
 protected:
+    CastFlow() { game.casts.CastFileName = QStringLiteral("CastData.csv"); }
     ~CastFlow() override
     {
         form::Clock::instance().setSpeed(1);

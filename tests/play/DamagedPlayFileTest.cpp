@@ -72,7 +72,10 @@ TEST(DamagedPlayFile, EveryDamageIsReportedWithAReason)
     }
 }
 
-class DamagedPlayFileFlow : public GameFixture {};
+class DamagedPlayFileFlow : public GameFixture {
+protected:
+    DamagedPlayFileFlow() { clickTalksAsAPlayer(); }
+};
 
 TEST_F(DamagedPlayFileFlow, EachGivesMessage103AndNoEndsTheProgram)
 {

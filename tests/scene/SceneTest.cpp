@@ -2,6 +2,8 @@
 
 #include "cast/Cast.h"
 #include "form/Clock.h"
+#include "play/BoardView.h"
+#include "support/DialogScript.h"
 #include "stage/Anim.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
@@ -123,11 +125,49 @@ TEST_F(SceneTest, LeavingGivesUpWhenTheAnimationIsStopped)
     EXPECT_EQ(game.casts[game.scene.AdviserCast].MoveMode, 0);
 }
 
+TEST_F(SceneTest, AnOtherPlatformNamesNoCastTable)
+{
+    game.OSPlatform = 3;
+    DialogScript script;
+    script.answer(form::Answer::Ok);
+    EXPECT_THROW(BuildStage(game), form::ProgramEnded) << "no table, no family: reported, then the end";
+    EXPECT_TRUE(game.casts.CastFileName.isEmpty());
+    EXPECT_EQ(script.titles.size(), 1);
+}
+
+TEST_F(SceneTest, NarrowCellsGiveRollBarsOfWidthZero)
+{
+    window.lblCell(0)->setWidth(6);
+    MeasureBoardCells(game);
+    EXPECT_EQ(game.play.RollBarWidth1, 0);
+    EXPECT_EQ(game.play.RollTravel1, 6);
+    EXPECT_EQ(game.play.RollBarWidth2, 2);
+    window.lblCell(0)->setWidth(2);
+    MeasureBoardCells(game);
+    EXPECT_EQ(game.play.RollBarWidth2, 0);
+    EXPECT_EQ(game.play.RollTravel2, 2);
+}
+
+TEST_F(SceneTest, TheTalkersAfterEachStage)
+{
+    build();
+    const TalkEngine& t = talkEngine(game);
+    ASSERT_EQ(t.talkers.size(), 2u);
+    EXPECT_EQ(t.talkers[0].Voice, QStringLiteral("声ナレーション"));
+    EXPECT_EQ(t.talkers[1].Mark, QStringLiteral("÷"));
+    play();
+    ASSERT_EQ(t.talkers.size(), 3u);
+    EXPECT_EQ(t.talkers[1].Mark, QStringLiteral("＋"));
+    EXPECT_EQ(t.talkers[1].Voice, QStringLiteral("兄声"));
+    EXPECT_EQ(t.talkers[1].TalkAnim, game.scene.AdviserCast);
+}
+
 TEST_F(SceneTest, AnOtherPlatformMovesNothing)
 {
-    build(3);
+    build();
+    game.OSPlatform = 3;
     play();
-    EXPECT_EQ(game.casts[game.scene.CloudCast].MoveMode, 21) << "from the table";
+    EXPECT_EQ(game.casts[game.scene.CloudCast].MoveInterval, 16) << "as the table has it, not set by the scene";
     const int x = game.casts[game.scene.AdviserCast].X;
     EnterAdviser(game);
     SwayAdviser(game);

@@ -55,7 +55,10 @@ TEST(PlayFilePath, TitleIsTheNameUpToItsFirstDotWithALowerCaseExtension)
     EXPECT_EQ(title, QStringLiteral("Puzzle.kmi"));
 }
 
-class StartUpFlow : public GameFixture {};
+class StartUpFlow : public GameFixture {
+protected:
+    StartUpFlow() { clickTalksAsAPlayer(); }
+};
 
 TEST_F(StartUpFlow, StartsOnTheKanaSampleFile)
 {

@@ -234,7 +234,10 @@ TEST(GalFace, Codes)
     EXPECT_EQ(faceAfterCode(QString(), 4, 5), 0);
 }
 
-class GalFaceFlow : public GameFixture {};
+class GalFaceFlow : public GameFixture {
+protected:
+    GalFaceFlow() { game.casts.CastFileName = QStringLiteral("CastData.csv"); }
+};
 
 TEST_F(GalFaceFlow, LoadsTheSetAndCopiesOnlyOnChange)
 {

@@ -8,6 +8,10 @@
 #include "form/Pump.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
+#include "talk/Talk.h"
+#include "talk/TalkEngine.h"
+
+#include <QTimer>
 
 // A game with its main window, as start-up makes it, for flow tests. Each fixture holds
 // its own previous-instance lock name and a scratch folder.
@@ -21,7 +25,17 @@ protected:
         form::resetProgramEnded();
         // Walks and talks of the stage run at twenty times their pace.
         form::Clock::instance().setSpeed(20);
+        QObject::connect(&clicker, &QTimer::timeout, [this] {
+            if (!game.talk)
+                return;
+            TalkEngine& t = talkEngine(game);
+            if ((t.TalkWait == 1 || t.TalkWait == -1) && t.CurrentTalkBox > 0)
+                EndTalkWait(game, t.CurrentTalkBox);
+        });
     }
+
+    // From now on a player clicks every talk box that waits for a click.
+    void clickTalksAsAPlayer() { clicker.start(5); }
     ~GameFixture() override
     {
         form::resetProgramEnded();
@@ -31,6 +45,7 @@ protected:
     QString scratch(const QString& name) const { return folder.filePath(name); }
 
     QTemporaryDir folder;
+    QTimer clicker;
     MainForm window;
     Game game;
 };
