@@ -104,12 +104,12 @@ MessageSpec messageSpec(int code, const QString& recordFolder)
 
 int ShowMessage(Game& game, int code)
 {
-    const MessageSpec spec = messageSpec(code, game.RecordFolder);
+    const MessageSpec message = messageSpec(code, game.RecordFolder);
     form::Timer* kumi = game.frmMain ? &game.frmMain->tmrKumi : nullptr;
     const bool wasEnabled = kumi && kumi->isEnabled();
     if (kumi)
         kumi->setEnabled(false);
-    const int answer = form::messageBox(spec.body, spec.title, spec.buttons, spec.icon);
+    const int answer = form::messageBox(message.body, message.title, message.buttons, message.icon);
     if (wasEnabled)
         kumi->setEnabled(true);
     return answer;

@@ -23,9 +23,9 @@ keypad::RomaKanaTable smallTable(const QStringList& doubling, const QStringList&
 {
     keypad::RomaKanaTable table;
     table.doubling = doubling;
-    for (const QString& spec : keys) {
-        const QString key = spec.section(QLatin1Char('='), 0, 0);
-        const QString kana = spec.section(QLatin1Char('='), 1);
+    for (const QString& item : keys) {
+        const QString key = item.section(QLatin1Char('='), 0, 0);
+        const QString kana = item.section(QLatin1Char('='), 1);
         const keypad::RomaKanaEntry entry{key, kana.section(QLatin1Char('/'), 0, 0), kana.section(QLatin1Char('/'), 1)};
         (key.size() == 1 ? table.one : key.size() == 2 ? table.two : table.three).append(entry);
     }

@@ -12,8 +12,8 @@ const QString Rule = QStringLiteral("---------------------------------");
 TEST(MessageCatalogue, EveryBodyButElevenEndsWithTheRule)
 {
     for (int code : {1, 101, 102, 103, 1001, 10001, 10002, 10003, 10004}) {
-        const MessageSpec spec = messageSpec(code, QStringLiteral("/tmp/x/"));
-        EXPECT_TRUE(spec.body.endsWith(QStringLiteral("\r\n") + Rule)) << code;
+        const MessageSpec message = messageSpec(code, QStringLiteral("/tmp/x/"));
+        EXPECT_TRUE(message.body.endsWith(QStringLiteral("\r\n") + Rule)) << code;
         EXPECT_EQ(Rule.size(), 33);
     }
     const MessageSpec eleven = messageSpec(11);
@@ -38,10 +38,10 @@ TEST(MessageCatalogue, TitlesButtonsAndIcons)
         {10004, "選択：個人成績ファイルの処理", form::Buttons::YesNo, form::Icon::Exclamation},
     };
     for (const Row& row : rows) {
-        const MessageSpec spec = messageSpec(row.code);
-        EXPECT_EQ(spec.title, QString::fromUtf8(row.title)) << row.code;
-        EXPECT_EQ(spec.buttons, row.buttons) << row.code;
-        EXPECT_EQ(spec.icon, row.icon) << row.code;
+        const MessageSpec message = messageSpec(row.code);
+        EXPECT_EQ(message.title, QString::fromUtf8(row.title)) << row.code;
+        EXPECT_EQ(message.buttons, row.buttons) << row.code;
+        EXPECT_EQ(message.icon, row.icon) << row.code;
     }
 }
 
@@ -71,10 +71,10 @@ TEST(MessageCatalogue, BodiesKeepHalfWidthKatakanaEmptyLinesAndTheRecordFolder)
 
 TEST(MessageCatalogue, UnknownCodeIsAnEmptyOkBox)
 {
-    const MessageSpec spec = messageSpec(4242);
-    EXPECT_TRUE(spec.title.isEmpty());
-    EXPECT_TRUE(spec.body.isEmpty());
-    EXPECT_EQ(spec.buttons, form::Buttons::Ok);
+    const MessageSpec message = messageSpec(4242);
+    EXPECT_TRUE(message.title.isEmpty());
+    EXPECT_TRUE(message.body.isEmpty());
+    EXPECT_EQ(message.buttons, form::Buttons::Ok);
 }
 
 class ShowMessageTest : public ::testing::Test {
