@@ -201,6 +201,8 @@ void AnimTick(Game& game)
 
     MainForm& f = *game.frmMain;
     QImage& stage = f.picStage->canvas();
+    // Effects draw on the stage between ticks; then the next tick must repaint.
+    const bool drawnOn = stage.cacheKey() != st.shownKey;
     form::bitBlt(stage, 0, 0, st.StageWidth, st.StageHeight, f.picWorld->canvas(), st.ViewX, st.ViewY);
 
     for (int i = casts.CastCount; i >= 1; --i) {
@@ -232,5 +234,11 @@ void AnimTick(Game& game)
             }
         }
     }
-    f.picStage->refresh();
+    // Most ticks draw what is already on screen (casts resting, nothing moving): only a
+    // changed stage is repainted, which keeps the idle game light.
+    if (drawnOn || stage != st.shownFrame) {
+        st.shownFrame = stage.copy();
+        f.picStage->refresh();
+    }
+    st.shownKey = stage.cacheKey();
 }
