@@ -50,11 +50,17 @@ int takeCell(Game& game)
 
 QString castLine(Game& game, const QString& name)
 {
-    const QString path = form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + game.casts.CastFileName);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        castFailure(game, QStringLiteral("キャスト表 %1 を読めません。").arg(path));
-    const auto line = findCastLine(form::splitLines(form::fromCp932(file.readAll())), name);
+    CastList& list = game.casts;
+    const QString path = form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + list.CastFileName);
+    // The stage loads many casts in a row from one table: it is read once.
+    if (list.tablePath != path || !QFile::exists(path)) {
+        QFile file(path);
+        if (list.CastFileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+            castFailure(game, QStringLiteral("キャスト表 %1 を読めません。").arg(path));
+        list.tableLines = form::splitLines(form::fromCp932(file.readAll()));
+        list.tablePath = path;
+    }
+    const auto line = findCastLine(list.tableLines, name);
     if (!line)
         castFailure(game, QStringLiteral("キャスト表 %1 にキャスト「%2」がありません。").arg(path, name));
     return *line;

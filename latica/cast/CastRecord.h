@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // One cast slot: 28 fields, in this order. Positions are pixels of the world picture;
@@ -39,6 +40,9 @@ struct CastList {
     int CastCount = 0;
     int CellCount = 0;
     QString CastFileName;  // chosen by the platform family when the stage is built
+    // The lines of the cast table last read, kept for the loads that follow.
+    QString tablePath;
+    QStringList tableLines;
 
     bool valid(int cast) const { return cast >= 1 && cast <= CastCount; }
     CastRecord& operator[](int cast) { return Casts[cast]; }
