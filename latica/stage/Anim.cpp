@@ -102,6 +102,20 @@ void wrapBack(const StageState& st, CastRecord& c)
     }
 }
 
+// Whether this tick can change anything of the cast: a frame, drift or move step falls
+// due, or its wrap state moves on.
+bool castDue(const StageState& st, const CastRecord& c)
+{
+    if (c.Active != 1)
+        return false;
+    if (due(st.AnimCount, c.FrameInterval) || due(st.AnimCount, c.DriftInterval))
+        return true;
+    if (c.MoveMode <= 0)
+        return false;
+    return due(st.AnimCount, c.MoveInterval) || c.MoveMode == 31 ||
+           (c.MoveMode == 21 && (c.WrapArmed == 1 || c.WrapTime <= 0 || due(st.AnimCount, c.WrapTime)));
+}
+
 } // namespace
 
 void SetStageRect(Game& game, int left, int top, int width, int height)
@@ -203,6 +217,13 @@ void AnimTick(Game& game)
     QImage& stage = f.picStage->canvas();
     // Effects draw on the stage between ticks; then the next tick must repaint.
     const bool drawnOn = stage.cacheKey() != st.shownKey;
+    // Most ticks change nothing (casts resting between their steps): they end here.
+    bool anyDue = drawnOn || f.picWorld->canvas().cacheKey() != st.worldKey || st.ViewX != st.shownViewX ||
+                  st.ViewY != st.shownViewY;
+    for (int i = casts.CastCount; i >= 1 && !anyDue; --i)
+        anyDue = castDue(st, casts[i]);
+    if (!anyDue)
+        return;
     form::bitBlt(stage, 0, 0, st.StageWidth, st.StageHeight, f.picWorld->canvas(), st.ViewX, st.ViewY);
 
     for (int i = casts.CastCount; i >= 1; --i) {
@@ -241,4 +262,7 @@ void AnimTick(Game& game)
         f.picStage->refresh();
     }
     st.shownKey = stage.cacheKey();
+    st.worldKey = f.picWorld->canvas().cacheKey();
+    st.shownViewX = st.ViewX;
+    st.shownViewY = st.ViewY;
 }

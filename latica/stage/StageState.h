@@ -11,4 +11,6 @@ struct StageState {
     int AnimCount = 0;                // 1..1000000, the clock of every cast interval
     QImage shownFrame;                // the stage as last put on screen
     qint64 shownKey = 0;              // the stage image's key after the last tick
+    qint64 worldKey = 0;              // the world image's key at the last drawing
+    int shownViewX = 0, shownViewY = 0;
 };
