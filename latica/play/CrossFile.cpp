@@ -255,7 +255,12 @@ QString CutField(QString& line)
     return field;
 }
 
-void SetMasQuesNmb(Puzzle& p)
+namespace {
+
+// Calls visit(start cell, word number, step, across) for every word start of the grid,
+// across words first, then down words.
+template <typename Visit>
+void forEachWordStart(const Puzzle& p, Visit visit)
 {
     for (int pass = 0; pass < 2; ++pass) {
         const bool across = pass == 0;
@@ -264,36 +269,34 @@ void SetMasQuesNmb(Puzzle& p)
             for (int c = 1; c <= p.MasMaxX; ++c) {
                 const int start = p.index(r, c);
                 const int q = across ? p.Mas[start].AcrossNmb : p.Mas[start].DownNmb;
-                if (p.Mas[start].Kind == 1 || q == 0)
-                    continue;
-                // The border is black, so every walk ends inside the grid.
-                for (int i = start; p.Mas[i].Kind != 1; i += step)
-                    (across ? p.Mas[i].AcrossQues : p.Mas[i].DownQues) = q;
+                if (p.Mas[start].Kind != 1 && q != 0)
+                    visit(start, q, step, across);
             }
         }
     }
 }
 
+} // namespace
+
+void SetMasQuesNmb(Puzzle& p)
+{
+    forEachWordStart(p, [&p](int start, int q, int step, bool across) {
+        // The border is black, so every walk ends inside the grid.
+        for (int i = start; p.Mas[i].Kind != 1; i += step)
+            (across ? p.Mas[i].AcrossQues : p.Mas[i].DownQues) = q;
+    });
+}
+
 void SetQuesAnswer(Puzzle& p)
 {
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool across = pass == 0;
-        const int step = across ? 1 : p.MasLineLen;
-        for (int r = 1; r <= p.MasMaxY; ++r) {
-            for (int c = 1; c <= p.MasMaxX; ++c) {
-                const int start = p.index(r, c);
-                const int q = across ? p.Mas[start].AcrossNmb : p.Mas[start].DownNmb;
-                if (p.Mas[start].Kind == 1 || q == 0)
-                    continue;
-                QString answer;
-                int i = start;
-                for (; p.Mas[i].Kind != 1; i += step)
-                    answer += p.Mas[i].Answer;
-                QuesData& w = p.Ques[q];
-                w.StartMas = start;
-                w.Length = (i - start) / step;
-                w.Answer = answer;
-            }
-        }
-    }
+    forEachWordStart(p, [&p](int start, int q, int step, bool) {
+        QString answer;
+        int i = start;
+        for (; p.Mas[i].Kind != 1; i += step)
+            answer += p.Mas[i].Answer;
+        QuesData& w = p.Ques[q];
+        w.StartMas = start;
+        w.Length = (i - start) / step;
+        w.Answer = answer;
+    });
 }
