@@ -94,6 +94,7 @@ void Main(Game& game)
         game.frmMain->tmrTalk.setInterval(15);
 
     BuildStage(game);
+    ResetTalk(game);
     ShowStage(game);
     StartAnim(game);
 

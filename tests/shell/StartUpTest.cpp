@@ -9,6 +9,8 @@
 #include "support/GameFixture.h"
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"
+#include "talk/Talk.h"
+#include "talk/TalkEngine.h"
 
 #include <map>
 
@@ -75,6 +77,8 @@ TEST_F(StartUpFlow, StartsOnTheKanaSampleFile)
     EXPECT_EQ(window.lblTitle->caption(), QStringLiteral("サンプル_カナ [1]"));
     EXPECT_EQ(window.lblMasMaxXY->caption(), QStringLiteral("W%1xH%2").arg(game.cross.MasMaxX).arg(game.cross.MasMaxY));
     EXPECT_TRUE(window.isVisible());
+    // The greeting was shown (and clicked away), not refused.
+    EXPECT_TRUE(talkEngine(game).dataErrors.isEmpty()) << talkEngine(game).dataErrors.join(u'\n').toStdString();
 }
 
 TEST_F(StartUpFlow, CancelShowsMessage101AndYesOpensTheDialogAgain)
