@@ -31,6 +31,8 @@ struct CastRecord {
     int TalkInterval = 0;
     int RestInterval = 0;
     int Spare2 = 0;
+
+    bool operator==(const CastRecord&) const = default;
 };
 
 // The casts of the stage. Casts is indexed 1..CastCount (element 0 unused); slots are

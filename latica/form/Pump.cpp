@@ -1,5 +1,6 @@
 #include "Pump.h"
 #include "Clock.h"
+#include "Timer.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -22,6 +23,7 @@ void checkEnded()
 // Lets events run until the next one arrives or the deadline passes.
 void sleepForEvents(double deadline)
 {
+    Timer::checkResting();
     QTimer wake;
     if (deadline >= 0) {
         double left = deadline - Clock::instance().monotonicSeconds();
@@ -61,6 +63,8 @@ void runHandler(const std::function<void()>& handler)
     } catch (const ProgramEnded&) {
         g_ended = true;
     }
+    // What the handler changed may end a timer's rest.
+    Timer::checkResting();
 }
 
 void doEvents()

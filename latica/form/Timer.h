@@ -16,17 +16,36 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
+    ~Timer() override;
+
     std::function<void()> onTick;
 
     // Re-reads the time source's speed factor (tests change it).
     void applySpeed();
 
+    // Lets the ticks of the next `count` intervals fall together into one later tick, for
+    // a handler that knows they would change nothing. While they rest, wakeWhen is asked
+    // after every event handler and before the program sleeps: true brings the tick back
+    // to the next interval. The handler reads how many intervals its tick stands for.
+    void skipTicks(int count);
+    int elapsedTicks() const { return m_elapsed; }
+    bool isSkipping() const { return m_skipping > 0; }
+    std::function<bool()> wakeWhen;
+
+    // Asks every resting timer whether it must wake (the event pump calls this).
+    static void checkResting();
+
 private:
     void restart();
+    void wake();
+    void fire();
 
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;
+    int m_skipping = 0;        // intervals the coming tick stands for, less one
+    double m_restStart = 0;    // time-source seconds when the rest began
+    int m_elapsed = 1;
 };
 
 } // namespace form

@@ -6,7 +6,9 @@
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
-void KumiTick(Game& game)
+namespace {
+
+void kumiStep(Game& game)
 {
     PlayState& s = game.play;
     if (game.AnswerOpenBusy == 1)
@@ -31,6 +33,35 @@ void KumiTick(Game& game)
         s.KumiTick = 0;
         ToggleCastState(game);
     }
+}
+
+// Ticks to come that only count: every fifth blinks and shows the clock (the 20 s, 60 s
+// and 600-tick steps fall on those too), and typed characters are written at once.
+int kumiQuietTicks(const Game& game)
+{
+    if (!game.play.PendingInput.isEmpty() || game.AnswerOpenBusy == 1)
+        return 0;
+    return 4 - game.play.KumiTick % 5;
+}
+
+} // namespace
+
+void KumiTick(Game& game)
+{
+    form::Timer& timer = game.frmMain->tmrKumi;
+    for (int tick = timer.elapsedTicks(); tick >= 1; --tick)
+        kumiStep(game);
+    const int rest = kumiQuietTicks(game);
+    if (rest > 0) {
+        game.play.KumiRestTick = game.play.KumiTick;
+        timer.skipTicks(rest);
+    }
+}
+
+bool KumiTickDueEarly(const Game& game)
+{
+    return !game.play.PendingInput.isEmpty() || game.AnswerOpenBusy == 1 ||
+           game.play.KumiTick != game.play.KumiRestTick;
 }
 
 void ResetPlayClock(Game& game)

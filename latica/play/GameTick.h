@@ -4,7 +4,12 @@
 struct Game;
 
 // The game timer's tick (every 100 ms while a puzzle is on the board) and the play clock.
+// Between the ticks that do something the timer rests; its next tick stands for the
+// ticks passed, each counted as it would have been.
 void KumiTick(Game& game);
+// Whether the resting game timer must tick at its next interval: something was typed,
+// or the tick count was changed from outside.
+bool KumiTickDueEarly(const Game& game);
 void ResetPlayClock(Game& game);
 void UpdatePlayClock(Game& game);
 void BlinkCursor(Game& game);

@@ -39,6 +39,7 @@ struct PlayState {
 
     // Clock and tick
     int KumiTick = 0;
+    int KumiRestTick = 0;       // KumiTick when the game timer began to rest
     int PlayStart = 0;
     int PlayWrap = 86400;
     int PassedHour = 0, PassedMinute = 0, PassedSecond = 0;

@@ -69,6 +69,7 @@ void connectBoard(Game& game)
         focusBoard(game);
     };
     f.tmrKumi.onTick = [&game] { KumiTick(game); };
+    f.tmrKumi.wakeWhen = [&game] { return KumiTickDueEarly(game); };
 }
 
 } // namespace
@@ -103,4 +104,5 @@ void ConnectMainFormEvents(Game& game)
     ConnectTalkEvents(game);
     f.tmrSoundInterval.onTick = [&game] { game.sound.SoundIntervalTick(); };
     f.tmrAnim.onTick = [&game] { AnimTick(game); };
+    f.tmrAnim.wakeWhen = [&game] { return StageChangedWhileResting(game); };
 }

@@ -71,17 +71,28 @@ bool overlaps(const StageState& st, const CastRecord& c, int margin)
            c.Y > st.ViewY - c.Height - margin && c.Y < st.ViewY + st.StageHeight + margin;
 }
 
-void draw(Game& game, QImage& stage, const CastRecord& c)
+// Where and how the cast is drawn this tick; cell 0 when its picture cell is gone.
+DrawnCast drawnCast(Game& game, int cast, const CastRecord& c)
 {
-    form::PictureBox* cell = game.frmMain->picCell.find(c.Cell);
+    DrawnCast d{cast, c.Cell, c.X, c.Y, c.Width, c.Height, c.Frame, 0};
+    if (form::PictureBox* cell = game.frmMain->picCell.find(c.Cell))
+        d.pictureKey = cell->picture().cacheKey();
+    else
+        d.cell = 0;
+    return d;
+}
+
+void draw(Game& game, QImage& stage, const DrawnCast& d)
+{
+    form::PictureBox* cell = game.frmMain->picCell.find(d.cell);
     if (!cell)
         return;
     const QImage& strip = cell->picture();
-    const int sx = c.X - game.stage.ViewX;
-    const int sy = c.Y - game.stage.ViewY;
-    const int column = (c.Frame - 1) * c.Width;
-    form::bitBlt(stage, sx, sy, c.Width, c.Height, strip, column, c.Height, form::RasterOp::SrcAnd);
-    form::bitBlt(stage, sx, sy, c.Width, c.Height, strip, column, 0, form::RasterOp::SrcPaint);
+    const int sx = d.x - game.stage.ViewX;
+    const int sy = d.y - game.stage.ViewY;
+    const int column = (d.frame - 1) * d.width;
+    form::bitBlt(stage, sx, sy, d.width, d.height, strip, column, d.height, form::RasterOp::SrcAnd);
+    form::bitBlt(stage, sx, sy, d.width, d.height, strip, column, 0, form::RasterOp::SrcPaint);
 }
 
 // A mode-21 cast outside the view comes back in from the side it moves away from.
@@ -100,20 +111,6 @@ void wrapBack(const StageState& st, CastRecord& c)
     case 8: c.Y = st.ViewY + st.StageHeight; break;
     default: break;
     }
-}
-
-// Whether this tick can change anything of the cast: a frame, drift or move step falls
-// due, or its wrap state moves on.
-bool castDue(const StageState& st, const CastRecord& c)
-{
-    if (c.Active != 1)
-        return false;
-    if (due(st.AnimCount, c.FrameInterval) || due(st.AnimCount, c.DriftInterval))
-        return true;
-    if (c.MoveMode <= 0)
-        return false;
-    return due(st.AnimCount, c.MoveInterval) || c.MoveMode == 31 ||
-           (c.MoveMode == 21 && (c.WrapArmed == 1 || c.WrapTime <= 0 || due(st.AnimCount, c.WrapTime)));
 }
 
 } // namespace
@@ -200,7 +197,10 @@ void SetWorldView(Game& game, int x, int y, int mode)
     st.ViewY = ty;
 }
 
-void AnimTick(Game& game)
+namespace {
+
+// Steps every cast by one tick, listing what the tick draws, in drawing order.
+void stepCasts(Game& game, std::vector<DrawnCast>& drawn)
 {
     StageState& st = game.stage;
     CastList& casts = game.casts;
@@ -213,19 +213,7 @@ void AnimTick(Game& game)
         st.AnimCount -= CountLimit;
     }
 
-    MainForm& f = *game.frmMain;
-    QImage& stage = f.picStage->canvas();
-    // Effects draw on the stage between ticks; then the next tick must repaint.
-    const bool drawnOn = stage.cacheKey() != st.shownKey;
-    // Most ticks change nothing (casts resting between their steps): they end here.
-    bool anyDue = drawnOn || f.picWorld->canvas().cacheKey() != st.worldKey || st.ViewX != st.shownViewX ||
-                  st.ViewY != st.shownViewY;
-    for (int i = casts.CastCount; i >= 1 && !anyDue; --i)
-        anyDue = castDue(st, casts[i]);
-    if (!anyDue)
-        return;
-    form::bitBlt(stage, 0, 0, st.StageWidth, st.StageHeight, f.picWorld->canvas(), st.ViewX, st.ViewY);
-
+    drawn.clear();
     for (int i = casts.CastCount; i >= 1; --i) {
         CastRecord& c = casts[i];
         if (c.Active != 1)
@@ -235,7 +223,7 @@ void AnimTick(Game& game)
                 continue;
             frameStep(st, c);
             drift(game, c);
-            draw(game, stage, c);
+            drawn.push_back(drawnCast(game, i, c));
         } else if (c.MoveMode > 0) {
             if (overlaps(st, c, ViewMargin)) {
                 frameStep(st, c);
@@ -245,7 +233,7 @@ void AnimTick(Game& game)
                     c.WrapTime = 0;
                     c.WrapArmed = 1;
                 }
-                draw(game, stage, c);
+                drawn.push_back(drawnCast(game, i, c));
             } else if (c.MoveMode == 11) {
                 moveStep(st, c);
             } else if (c.MoveMode == 21) {
@@ -255,14 +243,133 @@ void AnimTick(Game& game)
             }
         }
     }
-    // Most ticks draw what is already on screen (casts resting, nothing moving): only a
-    // changed stage is repainted, which keeps the idle game light.
-    if (drawnOn || stage != st.shownFrame) {
-        st.shownFrame = stage.copy();
-        f.picStage->refresh();
-    }
+}
+
+bool stageAsShown(Game& game, const std::vector<DrawnCast>& drawn)
+{
+    const StageState& st = game.stage;
+    MainForm& f = *game.frmMain;
+    return f.picStage->canvas().cacheKey() == st.shownKey && f.picWorld->canvas().cacheKey() == st.worldKey &&
+           st.ViewX == st.shownViewX && st.ViewY == st.shownViewY && drawn == st.shownCasts;
+}
+
+// Most ticks would draw what is already on screen (casts resting between their steps):
+// they draw nothing, which keeps the idle game light. Effects that drew on the stage
+// between ticks, a new world picture or a moved view make it draw again.
+void drawStage(Game& game, std::vector<DrawnCast>& drawn)
+{
+    if (stageAsShown(game, drawn))
+        return;
+    StageState& st = game.stage;
+    MainForm& f = *game.frmMain;
+    QImage& stage = f.picStage->canvas();
+    const QImage& world = f.picWorld->canvas();
+    form::bitBlt(stage, 0, 0, st.StageWidth, st.StageHeight, world, st.ViewX, st.ViewY);
+    for (const DrawnCast& d : drawn)
+        draw(game, stage, d);
+    f.picStage->refresh();
+    st.shownCasts = std::move(drawn);
     st.shownKey = stage.cacheKey();
-    st.worldKey = f.picWorld->canvas().cacheKey();
+    st.worldKey = world.cacheKey();
     st.shownViewX = st.ViewX;
     st.shownViewY = st.ViewY;
+}
+
+// Ticks from now until a step with this interval falls due (0: never).
+int ticksUntilDue(int count, int interval)
+{
+    return interval > 0 ? interval - count % interval : 0;
+}
+
+// Whether a frame step changes the cast: a loop of one frame, already shown, changes
+// nothing unless the talking state still has an interval to set.
+bool frameStepChanges(const CastRecord& c)
+{
+    if (c.LoopFirst != c.LoopLast || c.Frame != c.LoopFirst)
+        return true;
+    if (c.TalkState != 1)
+        return false;
+    return (c.Frame == 1 && c.FrameInterval != c.RestInterval) || (c.Frame == 2 && c.FrameInterval != c.IdleInterval);
+}
+
+bool driftChanges(const CastRecord& c)
+{
+    switch (c.DriftKind) {
+    case 2: case 4: case 6: case 8: case 28: case 46: return true;
+    default: return false;
+    }
+}
+
+bool moveChanges(const CastRecord& c)
+{
+    return c.MoveStep != 0 && (c.MoveDirection == 2 || c.MoveDirection == 4 || c.MoveDirection == 6 || c.MoveDirection == 8);
+}
+
+// How many of the coming ticks certainly change no cast (at most `limit`). It follows the
+// branches of stepCasts; the steps of the ticks skipped still run, all in the later tick.
+int quietTicks(const Game& game, int limit)
+{
+    const StageState& st = game.stage;
+    const CastList& casts = game.casts;
+    const int count = st.AnimCount;
+    int first = limit + 1;  // the first coming tick that may change something
+    const auto soon = [&first](int ticks) {
+        if (ticks > 0 && ticks < first)
+            first = ticks;
+    };
+    soon(CountLimit - count + 1);
+    for (int i = casts.CastCount; i >= 1; --i) {
+        const CastRecord& c = casts[i];
+        if (c.Active != 1 || c.MoveMode < 0)
+            continue;
+        const bool stepped = overlaps(st, c, c.MoveMode == 0 ? 0 : ViewMargin);
+        if (stepped) {
+            if (frameStepChanges(c))
+                soon(ticksUntilDue(count, c.FrameInterval));
+            if (driftChanges(c))
+                soon(ticksUntilDue(count, c.DriftInterval));
+            if (c.MoveMode > 0 && moveChanges(c))
+                soon(ticksUntilDue(count, c.MoveInterval));
+            if (c.MoveMode == 21 && c.WrapArmed == 0)
+                soon(1);
+        } else if (c.MoveMode == 11 && moveChanges(c)) {
+            soon(ticksUntilDue(count, c.MoveInterval));
+        } else if (c.MoveMode == 21) {
+            soon(c.WrapArmed == 1 ? 1 : ticksUntilDue(count, c.WrapTime));
+        } else if (c.MoveMode == 31) {
+            soon(1);
+        }
+    }
+    return first - 1;
+}
+
+} // namespace
+
+void AnimTick(Game& game)
+{
+    form::Timer& timer = game.frmMain->tmrAnim;
+    std::vector<DrawnCast> drawn;
+    for (int tick = timer.elapsedTicks(); tick >= 1; --tick)
+        stepCasts(game, drawn);
+    drawStage(game, drawn);
+
+    const int rest = quietTicks(game, MaxRestTicks);
+    if (rest > 0) {
+        game.stage.restCasts = game.casts.Casts;
+        timer.skipTicks(rest);
+    }
+}
+
+bool StageChangedWhileResting(Game& game)
+{
+    const StageState& st = game.stage;
+    if (game.casts.Casts != st.restCasts || !stageAsShown(game, st.shownCasts))
+        return true;
+    // A face copied into a drawn cast's picture.
+    for (const DrawnCast& d : st.shownCasts) {
+        const form::PictureBox* cell = game.frmMain->picCell.find(d.cell);
+        if (!cell || cell->picture().cacheKey() != d.pictureKey)
+            return true;
+    }
+    return false;
 }

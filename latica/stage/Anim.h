@@ -14,4 +14,11 @@ void SetWorldSize(Game& game, int width, int height, int clear);
 // Returns false (and reports on stderr) when the picture cannot be read.
 bool DrawWorldPicture(Game& game, const QString& name, int x, int y);
 void SetWorldView(Game& game, int x, int y, int mode);
+// One tick of the animation timer, standing for as many intervals as the timer says.
+// When the coming ticks can change nothing, the timer rests until one can.
 void AnimTick(Game& game);
+// Whether something the tick reads changed while the timer rests.
+bool StageChangedWhileResting(Game& game);
+
+// The longest rest, in ticks: waits on the tick counter outlast it.
+constexpr int MaxRestTicks = 20;

@@ -148,6 +148,27 @@ TEST_F(TickTest, TheTimerRunsTheTickOnItsOwn)
     EXPECT_EQ(game.cross.Mas[at(1, 3)].Entry, QStringLiteral("Ｔ"));
 }
 
+TEST_F(TickTest, TheTimerRestsBetweenFifthTicksAndWritesTypingAtTheNextInterval)
+{
+    int calls = 0, typedAt = -1, writtenAt = -1;
+    const auto tick = window.tmrKumi.onTick;
+    window.tmrKumi.onTick = [&] {
+        tick();
+        ++calls;
+        if (writtenAt < 0 && typedAt >= 0 && game.play.PendingInput.size() < 3)
+            writtenAt = game.play.KumiTick;
+        // Typed just as a rest of four ticks begins.
+        if (typedAt < 0 && calls > 10 && game.play.KumiTick % 5 == 0 && window.tmrKumi.isSkipping()) {
+            game.play.PendingInput = QStringLiteral("ＣＡＴ");
+            typedAt = game.play.KumiTick;
+        }
+    };
+    game.play.KumiTick = 0;
+    ASSERT_TRUE(form::waitUntil([&] { return writtenAt >= 0; }, 60));
+    EXPECT_EQ(writtenAt, typedAt + 1);
+    EXPECT_LE(calls, typedAt / 5 + 4) << "one tick of the timer for five of the count";
+}
+
 class DebugReportTest : public BoardFixture {
 protected:
     void SetUp() override

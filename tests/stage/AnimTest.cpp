@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "cast/Cast.h"
 #include "cast/GalFace.h"
 #include "form/Clock.h"
@@ -218,6 +220,74 @@ TEST_F(AnimTest, FollowCastGivesUpWhenTheTimerIsOff)
     StopAnim(game);
     EXPECT_FALSE(FollowCast(game, c, 200, 0));
     form::Clock::instance().setSpeed(1);
+}
+
+// The animation timer wired as the main window wires it, each tick recorded.
+class RestingStage : public AnimTest {
+protected:
+    RestingStage()
+    {
+        form::Clock::instance().setSpeed(20);
+        stage(100, 80);
+        window.tmrAnim.onTick = [this] {
+            AnimTick(game);
+            ++ticks;
+            if (afterTick)
+                afterTick();
+        };
+        window.tmrAnim.wakeWhen = [this] { return StageChangedWhileResting(game); };
+    }
+    ~RestingStage() override
+    {
+        StopAnim(game);
+        form::Clock::instance().setSpeed(1);
+    }
+
+    int ticks = 0;
+    std::function<void()> afterTick;
+};
+
+TEST_F(RestingStage, TheTimerRestsBetweenStepsAndCountsEveryTick)
+{
+    const int c = addCast(10, 10);
+    game.casts[c].FrameInterval = 30;
+    bool inStep = true;
+    afterTick = [&] {
+        // Frames change at every thirtieth tick, however the ticks came.
+        inStep = inStep && game.casts[c].Frame == 1 + (game.stage.AnimCount / 30) % 2;
+    };
+    StartAnim(game);
+    ASSERT_TRUE(form::waitUntil([&] { return game.stage.AnimCount >= 120; }, 30));
+    EXPECT_TRUE(inStep);
+    EXPECT_LE(ticks, 12) << "two ticks of the timer for thirty of the count";
+    EXPECT_EQ(pixel(12, 12), game.casts[c].Frame == 1 ? qRgb(255, 0, 0) : qRgb(0, 255, 0))
+        << "the stage shows the frame of the count";
+}
+
+TEST_F(RestingStage, ChangesDuringARestAreDrawnAtTheNextInterval)
+{
+    const int c = addCast(10, 10);
+    int changedAt = 0;
+    afterTick = [&] {
+        if (changedAt == 0 && window.tmrAnim.isSkipping()) {
+            SetCastPos(game, c, 40, 30);
+            changedAt = game.stage.AnimCount;
+        }
+    };
+    StartAnim(game);
+    ASSERT_TRUE(form::waitUntil([&] { return pixel(42, 32) == qRgb(255, 0, 0); }, 30));
+    EXPECT_EQ(game.stage.AnimCount, changedAt + 1);
+
+    // Something drawn on the stage between ticks is drawn over at the next one.
+    changedAt = 0;
+    afterTick = [&] {
+        if (changedAt == 0 && window.tmrAnim.isSkipping()) {
+            window.picStage->canvas().fill(qRgb(1, 2, 3));
+            changedAt = game.stage.AnimCount;
+        }
+    };
+    ASSERT_TRUE(form::waitUntil([&] { return changedAt != 0 && pixel(0, 0) == qRgb(10, 20, 30); }, 30));
+    EXPECT_EQ(game.stage.AnimCount, changedAt + 1);
 }
 
 TEST(GalFace, Codes)
