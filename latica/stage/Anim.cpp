@@ -71,14 +71,12 @@ bool overlaps(const StageState& st, const CastRecord& c, int margin)
            c.Y > st.ViewY - c.Height - margin && c.Y < st.ViewY + st.StageHeight + margin;
 }
 
-// Where and how the cast is drawn this tick; cell 0 when its picture cell is gone.
+// Where and how the cast is drawn this tick, with its picture's key (0 without one).
 DrawnCast drawnCast(Game& game, int cast, const CastRecord& c)
 {
     DrawnCast d{cast, c.Cell, c.X, c.Y, c.Width, c.Height, c.Frame, 0};
     if (form::PictureBox* cell = game.frmMain->picCell.find(c.Cell))
         d.pictureKey = cell->picture().cacheKey();
-    else
-        d.cell = 0;
     return d;
 }
 
@@ -368,7 +366,7 @@ bool StageChangedWhileResting(Game& game)
     // A face copied into a drawn cast's picture.
     for (const DrawnCast& d : st.shownCasts) {
         const form::PictureBox* cell = game.frmMain->picCell.find(d.cell);
-        if (!cell || cell->picture().cacheKey() != d.pictureKey)
+        if ((cell ? cell->picture().cacheKey() : 0) != d.pictureKey)
             return true;
     }
     return false;

@@ -288,6 +288,19 @@ TEST_F(RestingStage, ChangesDuringARestAreDrawnAtTheNextInterval)
     };
     ASSERT_TRUE(form::waitUntil([&] { return changedAt != 0 && pixel(0, 0) == qRgb(10, 20, 30); }, 30));
     EXPECT_EQ(game.stage.AnimCount, changedAt + 1);
+
+    // A face copied into the cast's picture.
+    changedAt = 0;
+    afterTick = [&] {
+        if (changedAt == 0 && window.tmrAnim.isSkipping()) {
+            QImage face = window.picCell(game.casts[c].Cell)->picture();
+            face.setPixel(2, 2, qRgb(0, 0, 255));
+            window.picCell(game.casts[c].Cell)->setPicture(face);
+            changedAt = game.stage.AnimCount;
+        }
+    };
+    ASSERT_TRUE(form::waitUntil([&] { return changedAt != 0 && pixel(42, 32) == qRgb(0, 0, 255); }, 30));
+    EXPECT_EQ(game.stage.AnimCount, changedAt + 1);
 }
 
 TEST(GalFace, Codes)
