@@ -20,5 +20,5 @@ void AnimTick(Game& game);
 // Whether something the tick reads changed while the timer rests.
 bool StageChangedWhileResting(Game& game);
 
-// The longest rest, in ticks: waits on the tick counter outlast it.
-constexpr int MaxRestTicks = 20;
+// The longest rest, in ticks of 10 ms: shorter than a follow's wait for the next tick.
+constexpr int MaxRestTicks = 40;

@@ -1,10 +1,13 @@
 #include "FollowCast.h"
 
+#include "Anim.h"
 #include "form/Clock.h"
 #include "form/Pump.h"
 #include "shell/Game.h"
 
 namespace {
+
+static_assert(MaxRestTicks * 0.010 < FollowTickLimit, "a resting stage would end a follow");
 
 class Follow {
 public:
