@@ -28,13 +28,22 @@ sleep 1
 export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 dialog_shown() { local tree; tree=$(xwininfo -root -tree 2>/dev/null || true); [[ $tree == *'"Open": ("latica"'* ]]; }
+# Waits for the open dialog of the game started as $1; gives up after 20 s.
+await_dialog() {
+  local deadline=$((SECONDS + 20))
+  until dialog_shown; do
+    kill -0 "$1" 2>/dev/null || { echo "the game ended before its open dialog showed" >&2; exit 1; }
+    [ $SECONDS -lt $deadline ] || { echo "no open dialog after 20 s" >&2; kill "$1"; exit 1; }
+    sleep "$2"
+  done
+}
 
 times=()
 for run in 1 2 3 4 5; do
   start=$(date +%s%N)
   (cd "$(dirname "$game")" && exec "$game") >/dev/null 2>&1 &
   pid=$!
-  until dialog_shown; do sleep 0.002; done
+  await_dialog $pid 0.002
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   kill $pid; wait $pid 2>/dev/null || true
@@ -55,7 +64,7 @@ cpu_share() {  # pid seconds
 sleep 1  # the windows of the last run are gone
 (cd "$(dirname "$game")" && exec "$game") >/dev/null 2>&1 &
 pid=$!
-until dialog_shown; do sleep 0.01; done
+await_dialog $pid 0.01
 sleep 1
 echo "opening stage animating, over 20 s: $(cpu_share $pid 20) % of one core"
 # xdotool types ASCII reliably; the sample goes to a plain path first.
