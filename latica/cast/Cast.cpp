@@ -11,7 +11,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -66,7 +69,50 @@ QString castLine(Game& game, const QString& name)
     return *line;
 }
 
+QString picturePath(const QString& name)
+{
+    return form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + name + QStringLiteral(".jpg"));
+}
+
+QImage readPicture(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
+
+void ReadCastPicturesAhead(Game& game, const QStringList& names)
+{
+    QStringList paths;
+    for (const QString& name : names) {
+        const QString path = picturePath(name);
+        if (!paths.contains(path) && !game.casts.picturesAhead.contains(path))
+            paths.append(path);
+    }
+    std::vector<QImage> pictures(paths.size());
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int k = next++; k < paths.size(); k = next++)
+            pictures[k] = readPicture(paths[k]);
+    };
+    const int helpers = std::min<int>(paths.size(), std::max(1u, std::thread::hardware_concurrency())) - 1;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < helpers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads)
+        t.join();
+    // A picture that cannot be read is left to LoadCast, which reports it.
+    for (int k = 0; k < paths.size(); ++k) {
+        if (!pictures[k].isNull())
+            game.casts.picturesAhead.insert(paths[k], pictures[k]);
+    }
+}
+
+void ForgetCastPictures(Game& game)
+{
+    game.casts.picturesAhead.clear();
+}
 
 int LoadCast(Game& game, const QString& name)
 {
@@ -78,12 +124,12 @@ int LoadCast(Game& game, const QString& name)
     CastRecord record;
     readCastFields(castLine(game, name), record);
 
-    const QString path = form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + name + QStringLiteral(".jpg"));
-    const QImage picture(path);
+    const QString path = picturePath(name);
+    const QImage picture = list.picturesAhead.contains(path) ? list.picturesAhead.value(path) : readPicture(path);
     if (picture.isNull())
         castFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません。").arg(name, path));
     form::PictureBox* cell = game.frmMain->picCell(j);
-    cell->setPicture(picture.convertToFormat(QImage::Format_RGB32));
+    cell->setPicture(picture);
     cell->setEnabled(true);
 
     record.InUse = 1;

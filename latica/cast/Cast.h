@@ -11,6 +11,10 @@ struct Game;
 constexpr double CastFrameWaitLimit = 2.0;
 
 int LoadCast(Game& game, const QString& name);
+// Reads the pictures of the named casts side by side, for the LoadCast calls that follow;
+// ForgetCastPictures lets them go once those are done.
+void ReadCastPicturesAhead(Game& game, const QStringList& names);
+void ForgetCastPictures(Game& game);
 void FreeCast(Game& game, int cast);
 void HideCast(Game& game, int cast);
 void SetCastPos(Game& game, int cast, int x, int y);

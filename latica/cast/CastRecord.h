@@ -1,4 +1,6 @@
 #pragma once
+#include <QHash>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -45,6 +47,8 @@ struct CastList {
     // The lines of the cast table last read, kept for the loads that follow.
     QString tablePath;
     QStringList tableLines;
+    // Pictures read ahead (by path) for the loads that follow.
+    QHash<QString, QImage> picturesAhead;
 
     bool valid(int cast) const { return cast >= 1 && cast <= CastCount; }
     CastRecord& operator[](int cast) { return Casts[cast]; }

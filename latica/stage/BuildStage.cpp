@@ -104,6 +104,12 @@ void BuildStage(Game& game)
     SetWorldSize(game, 385, 330, 1);
     DrawWorldPicture(game, QStringLiteral("オープニング背景"), 0, 0);
     SceneCasts& s = game.scene;
+    QStringList family;
+    for (int m = 1; m <= 4; ++m) {
+        for (int k = 1; k <= 5; ++k)
+            family.append(QString::fromUtf8(MemberNames[m]) + QString::number(k));
+    }
+    ReadCastPicturesAhead(game, family);
     for (int m = 1; m <= 4; ++m)
         s.FamilyCast[m][0] = LoadCast(game, QString::fromUtf8(MemberNames[m]) + QStringLiteral("4"));
     for (int m = 1; m <= 4; ++m) {
@@ -112,6 +118,7 @@ void BuildStage(Game& game)
             HideCast(game, s.FamilyCast[m][k]);
         }
     }
+    ForgetCastPictures(game);
     SetWorldView(game, 0, 0, 0);
     SetCastPos(game, s.FamilyCast[3][0], 72, 111);
     SetCastPos(game, s.FamilyCast[4][0], 192, 111);

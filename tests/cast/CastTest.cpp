@@ -178,4 +178,29 @@ TEST_F(CastFlow, AMissingTableLineOrPictureIsReportedAndEndsTheGame)
     EXPECT_TRUE(script.bodies.value(0).contains(QStringLiteral("CastData.csv")));
 }
 
+TEST_F(CastFlow, PicturesReadAheadAreTheOnesLoadCastReads)
+{
+    const int alone = LoadCast(game, QStringLiteral("兄2"));
+    const QImage expected = window.picCell(game.casts[alone].Cell)->picture();
+    ReadCastPicturesAhead(game, {QStringLiteral("兄2"), QStringLiteral("兄2"), QStringLiteral("姉3")});
+    EXPECT_EQ(game.casts.picturesAhead.size(), 2) << "one picture per file";
+    const int ahead = LoadCast(game, QStringLiteral("兄2"));
+    EXPECT_EQ(window.picCell(game.casts[ahead].Cell)->picture(), expected);
+    ForgetCastPictures(game);
+    EXPECT_TRUE(game.casts.picturesAhead.isEmpty());
+
+    // A picture that cannot be read is not kept: LoadCast reports it as before.
+    QTemporaryDir program;
+    form::ProgramFolder::setPath(program.path());
+    testsupport::writeFile(program.filePath(QStringLiteral("Picture/cast/CastData.csv")),
+                           testsupport::cp932Lines({QStringLiteral("壊れ,10,10,0,0,1")}));
+    testsupport::writeFile(program.filePath(QStringLiteral("Picture/cast/壊れ.jpg")), QByteArray("not a picture"));
+    ReadCastPicturesAhead(game, {QStringLiteral("壊れ"), QStringLiteral("ない")});
+    EXPECT_TRUE(game.casts.picturesAhead.isEmpty());
+    DialogScript script;
+    script.answer(form::Answer::Ok);
+    EXPECT_THROW(LoadCast(game, QStringLiteral("壊れ")), form::ProgramEnded);
+    EXPECT_TRUE(script.bodies.value(0).contains(QStringLiteral("壊れ")));
+}
+
 } // namespace
