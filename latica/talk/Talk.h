@@ -33,6 +33,10 @@ void SetTalkNames(Game& game, const QString& list);
 
 // Printing and boxes
 void TalkTick(Game& game);                 // one tmrTalk step
+// Whether a talk has text left to show; without one the talk timer rests for up to
+// IdleTalkRestTicks ticks, and a talk queued by any handler wakes it.
+bool TalkPending(Game& game);
+constexpr int IdleTalkRestTicks = 1000;
 void DoTalkMark(Game& game);
 void PrintTalkChar(Game& game);
 void NewTalkLine(Game& game);

@@ -48,5 +48,6 @@ void ConnectTalkEvents(Game& game)
     f.txtTalkInput->onGotFocus = [&game] { TalkInputGotFocus(game); };
 
     f.tmrTalk.onTick = [&game] { TalkTick(game); };
+    f.tmrTalk.wakeWhen = [&game] { return TalkPending(game); };
     f.tmrTalkCursorBlink.onTick = [&game] { TalkCursorBlinkTick(game); };
 }

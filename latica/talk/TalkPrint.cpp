@@ -184,6 +184,15 @@ void TalkTick(Game& game)
         PrintTalkChar(game);
     else if (!t.TalkBuffer.isEmpty())
         DoTalkMark(game);
+    // With nothing left to show the ticks do nothing: the timer rests until a talk comes.
+    if (!TalkPending(game))
+        game.frmMain->tmrTalk.skipTicks(IdleTalkRestTicks);
+}
+
+bool TalkPending(Game& game)
+{
+    const TalkEngine& t = talkEngine(game);
+    return !t.Utterance.isEmpty() || !t.TalkBuffer.isEmpty();
 }
 
 void DoTalkMark(Game& game)

@@ -102,6 +102,17 @@ TEST_F(TalkBoxes, TheFirstTalkerOpensItsBoxAndPrintsCharacterByCharacter)
     EXPECT_EQ(window.shpTalkBoxUp(1)->borderColor(), 0xFFFF80u);
 }
 
+TEST_F(TalkBoxes, TheTalkTimerRestsBetweenTalksAndWakesForTheNext)
+{
+    ASSERT_TRUE(talk(QStringLiteral("＃〈一つめ〉")));
+    ASSERT_TRUE(form::waitUntil([&] { return window.tmrTalk.isSkipping(); }, 5));
+    // The rest lasts IdleTalkRestTicks ticks (15 s); the next talk does not wait for it.
+    const double start = form::Clock::instance().monotonicSeconds();
+    ASSERT_TRUE(talk(QStringLiteral("＃〈二つめ〉")));
+    EXPECT_LT(form::Clock::instance().monotonicSeconds() - start, 5.0);
+    EXPECT_EQ(printed[1], QStringLiteral("一つめ二つめ"));
+}
+
 TEST_F(TalkBoxes, TwoUtterancesOfOneTalkerContinueInOneBoxOnANewLine)
 {
     ASSERT_TRUE(talk(QStringLiteral("＋〈あ〉＋〈い〉")));
