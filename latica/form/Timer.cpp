@@ -67,6 +67,9 @@ void Timer::wake()
 
 void Timer::checkResting()
 {
+    if (g_resting.empty())
+        return;
+    // A check may end other rests: walk a copy.
     const std::vector<Timer*> resting = g_resting;
     for (Timer* timer : resting) {
         if (std::find(g_resting.begin(), g_resting.end(), timer) == g_resting.end())
