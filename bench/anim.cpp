@@ -4,10 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 
 #include "cast/Cast.h"
-#include "form/ProgramFolder.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 #include "stage/Anim.h"
@@ -60,14 +58,3 @@ BENCHMARK(BM_AnimTick<playStage, false>)->Name("BM_AnimTickPlayStage")->Unit(ben
 BENCHMARK(BM_AnimTick<playStage, true>)->Name("BM_AnimTickPlayStageDrawn")->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

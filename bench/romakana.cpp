@@ -1,12 +1,10 @@
 // Converting a 1000-letter romaji text key by key: the conversion alone, and through the
 // keypad window with its ten-position display (headless).
-#include "form/ProgramFolder.h"
 #include "keypad/RomaKana.h"
 #include "keypad/frmKeypad.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -76,14 +74,3 @@ void ConvertTextOnTheKeypad(benchmark::State& state)
 BENCHMARK(ConvertTextOnTheKeypad)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

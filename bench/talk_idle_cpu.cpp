@@ -4,7 +4,6 @@
 // Target: at most 2 % of one core.
 #include "form/Clock.h"
 #include "form/Label.h"
-#include "form/ProgramFolder.h"
 #include "form/Pump.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
@@ -16,7 +15,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <sys/resource.h>
 
 namespace {
@@ -103,15 +101,3 @@ void BM_MenuWaitCpu(benchmark::State& state)
 BENCHMARK(BM_MenuWaitCpu)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication app(argc, argv);
-    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 // Targets: mean time per character of the talk 15 +- 1 ms; no gap between two printed
 // characters above 40 ms (a line break in between counts as one character more).
 #include "form/Clock.h"
-#include "form/ProgramFolder.h"
 #include "form/Pump.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
@@ -16,7 +15,6 @@
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -90,15 +88,3 @@ void BM_TalkPacing(benchmark::State& state)
 BENCHMARK(BM_TalkPacing)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication app(argc, argv);
-    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
