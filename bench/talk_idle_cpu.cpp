@@ -10,6 +10,7 @@
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
 #include "talk/TalkEvents.h"
+#include "support/TalkStage.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -29,22 +30,6 @@ double cpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-struct Stage {
-    MainForm window;
-    Game game;
-    Stage()
-    {
-        game.frmMain = &window;
-        game.OSPlatform = 2;
-        window.show();
-        InitTalk(game, 420, 126);
-        ConnectTalkEvents(game);
-        ClearTalkers(game);
-        AddTalker(game, QStringLiteral("＋"), 2, QStringLiteral("姉声"), 2, 100, 180, 0, 0);
-        ResetTalk(game);
-    }
-};
-
 void clickBox(QWidget* box)
 {
     const QPointF at = QRectF(box->rect()).center();
@@ -55,9 +40,9 @@ void clickBox(QWidget* box)
 }
 
 // Runs the talk; once its wait has begun, measures CPU for 20 s, then ends the wait.
-void measureWait(benchmark::State& state, const QString& talk, int kind, const std::function<void(Stage&)>& end)
+void measureWait(benchmark::State& state, const QString& talk, int kind, const std::function<void(TalkStage&)>& end)
 {
-    Stage stage;
+    TalkStage stage;
     TalkEngine& t = talkEngine(stage.game);
     for (auto _ : state) {
         double cpuStart = 0, wallStart = 0, cpu = 0, wall = 0;
@@ -88,13 +73,13 @@ void measureWait(benchmark::State& state, const QString& talk, int kind, const s
 void BM_ClickWaitCpu(benchmark::State& state)
 {
     measureWait(state, QStringLiteral("＋〈クリックを待っています〉▼×"), 1,
-                [](Stage& s) { clickBox(s.window.picTalkBox(talkEngine(s.game).CurrentTalkBox)); });
+                [](TalkStage& s) { clickBox(s.window.picTalkBox(talkEngine(s.game).CurrentTalkBox)); });
 }
 BENCHMARK(BM_ClickWaitCpu)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 void BM_MenuWaitCpu(benchmark::State& state)
 {
-    measureWait(state, QStringLiteral("＋〈どれにしますか〉『はい／いいえ／あとで』★※"), 3, [](Stage& s) {
+    measureWait(state, QStringLiteral("＋〈どれにしますか〉『はい／いいえ／あとで』★※"), 3, [](TalkStage& s) {
         s.window.lblMenu(1)->onClick();
     });
 }

@@ -10,6 +10,7 @@
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
 #include "talk/TalkEvents.h"
+#include "support/TalkStage.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -31,26 +32,9 @@ QString pacingTalk()
     return text;
 }
 
-struct Stage {
-    MainForm window;
-    Game game;
-    Stage()
-    {
-        game.frmMain = &window;
-        game.OSPlatform = 2;
-        window.show();
-        InitTalk(game, 420, 126);
-        ConnectTalkEvents(game);
-        ClearTalkers(game);
-        AddTalker(game, QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
-        AddTalker(game, QStringLiteral("＋"), 2, QStringLiteral("姉声"), 2, 100, 180, 0, 0);
-        ResetTalk(game);
-    }
-};
-
 void BM_TalkPacing(benchmark::State& state)
 {
-    Stage stage;
+    TalkStage stage;
     TalkEngine& t = talkEngine(stage.game);
     const form::Clock& clock = form::Clock::instance();
     const QString body = pacingTalk();
