@@ -24,6 +24,8 @@ inline constexpr QStringView kEmptyRefStart = u"err ＃％開始番号が空で�
 
 // Talk lines.
 inline constexpr QStringView kNoEndMark = u"err: 終了記号「∴」がない";
+// Second line when a talk without end mark runs into the first line of the next talk.
+inline constexpr QStringView kNextTalkStarts = u" 次のTalk文の先頭:";
 inline constexpr QStringView kRefTwice = u" # Err すでに登録済みの番号:";
 inline constexpr QStringView kRefUnknown = u" # Err 未登録の番号:";
 inline constexpr QStringView kRefDiffers = u" # Err ＃％の内容が同一でない:";
@@ -32,6 +34,8 @@ inline constexpr QStringView kRefDiffersPercent = u" ％=";
 inline constexpr QStringView kBadRefNumber = u" # Err ＃％の番号が読めない:";
 inline constexpr QStringView kBadTalkNumber = u"err Talk番号が読めない:";
 inline constexpr QStringView kUndefinedTalk = u"err Talk文のないTalk番号:";
+// A statement's talk number that several talk lines carry; their line numbers follow.
+inline constexpr QStringView kTalkNumberTwice = u"err 二つ以上のTalk文にあるTalk番号:";
 
 // Limits of the tables.
 inline constexpr QStringView kTooManyLines = u"err 行数が上限の15000行を超えている >";

@@ -55,7 +55,8 @@ bool runConversion(const RunSettings& settings, Reporter& reporter)
     if (!sifter.GetBuffFromFile())
         return false;
     reporter.progress(msg::kMarking.toString());
-    sifter.SetMarkOfMultiLine();
+    if (!sifter.SetMarkOfMultiLine())
+        return false;
     reporter.progress(msg::kCheckRef.toString());
     if (!sifter.CheckRefNmb())
         return false;

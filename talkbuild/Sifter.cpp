@@ -5,6 +5,7 @@
 #include "TalkLine.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tb {
 
@@ -19,6 +20,7 @@ Sifter::Sifter(Reporter& reporter)
     , m_refTalk(MaxRefNmb + 1)
     , m_refText(MaxRefNmb + 1)
     , m_newTalkStr(MaxTalkNmb + 1)
+    , m_talkLines(MaxTalkNmb + 1)
 {
 }
 
@@ -58,6 +60,13 @@ bool Sifter::loadSource(const QByteArray& bytes)
     m_lineKind.assign(count + 1, 0);
     m_lineTalkNmb.assign(count + 1, 0);
     m_lineTalkCol.assign(count + 1, 0);
+    // The original script is CP932 with no C++ file name; a UTF-8 source or a C++ file
+    // name is read as C++.
+    static const QStringList cppSuffixes = {QStringLiteral("cpp"), QStringLiteral("cc"),
+                                            QStringLiteral("cxx"), QStringLiteral("h"),
+                                            QStringLiteral("hpp")};
+    m_cppSource = m_source.encoding() == SourceText::Encoding::Utf8
+        || cppSuffixes.contains(QFileInfo(m_sourcePath).suffix(), Qt::CaseInsensitive);
     m_firstTalkLine = m_lastTalkLine = 0;
     for (int i = 1; i <= count; ++i) {
         if (!line(i).startsWith(QLatin1String("':")))
@@ -70,10 +79,24 @@ bool Sifter::loadSource(const QByteArray& bytes)
     return true;
 }
 
-// Writes the heads the author leaves out: "_..." and "*...." on first lines, "_" on
-// reused talks without a number, "^...^...." on every continuation line.
-void Sifter::SetMarkOfMultiLine()
+// A directive, a ">" with the talk's number, the "*...." of an ordinary talk without one,
+// or a "#"/"%" reference number: none of these stands on a continuation line.
+bool Sifter::startsTalk(int i) const
 {
+    const QString& s = line(i);
+    const QChar kind = col::at(s, 3);
+    return s.startsWith(QLatin1String("':/New")) || col::at(s, 7) == QLatin1Char('>')
+        || col::mid(s, 7, 5) == QLatin1String("*....")
+        || ((kind == QLatin1Char('#') || kind == QLatin1Char('%')) && col::number(s, 4, 3) >= 0);
+}
+
+// Writes the heads the author leaves out: "_..." and "*...." on first lines, "_" on
+// reused talks without a number, "^...^...." on every continuation line. A talk that runs
+// into the first line of the next one would swallow it (and its number): that stops the
+// tool, after every such talk has been reported.
+bool Sifter::SetMarkOfMultiLine()
+{
+    bool ok = true;
     int i = m_firstTalkLine;
     while (i >= 1 && i <= m_lastTalkLine) {
         if (!isTalkLine(i) || line(i).startsWith(QLatin1String("':/New"))) {
@@ -100,6 +123,13 @@ void Sifter::SetMarkOfMultiLine()
                     last = m_lastTalkLine;
                     break;
                 }
+                if (isTalkLine(j) && startsTalk(j)) {
+                    print(str(msg::kNoEndMark) + QLatin1Char(' ') + num(i) + QLatin1Char(' ') + line(i));
+                    print(str(msg::kNextTalkStarts) + QLatin1Char(' ') + num(j) + QLatin1Char(' ') + line(j));
+                    ok = false;
+                    last = j - 1;
+                    break;
+                }
                 if (isTalkLine(j)) {
                     col::overwrite(lineRef(j), 3, QStringLiteral("^...^...."));
                 } else {
@@ -115,6 +145,7 @@ void Sifter::SetMarkOfMultiLine()
         }
         i = last + 1;
     }
+    return ok;
 }
 
 // The text of the talk that starts at line `first`: its first line's text and that of
@@ -170,6 +201,45 @@ bool Sifter::CheckRefNmb()
     return true;
 }
 
+// Comments are not searched. In the original script an apostrophe starts one: a line
+// whose first apostrophe stands in the first 13 columns (every talk line) is skipped, a
+// later one cuts it, and so does a "//". In C++ an apostrophe opens a character literal:
+// talk lines are skipped, and the line is cut at a "//" outside string and character
+// literals.
+std::optional<QString> Sifter::statementPart(int i) const
+{
+    const QString& s = line(i);
+    if (!m_cppSource) {
+        QString part = s;
+        const qsizetype apostrophe = part.indexOf(QLatin1Char('\''));
+        if (apostrophe >= 0 && apostrophe < 13)
+            return std::nullopt;
+        if (apostrophe >= 0)
+            part.truncate(apostrophe);
+        const qsizetype slashes = part.indexOf(QLatin1String("//"));
+        if (slashes >= 0)
+            part.truncate(slashes);
+        return part;
+    }
+    if (isTalkLine(i))
+        return std::nullopt;
+    QChar quote;
+    for (qsizetype k = 0; k < s.size(); ++k) {
+        const QChar c = s[k];
+        if (!quote.isNull()) {
+            if (c == QLatin1Char('\\'))
+                ++k;
+            else if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('/') && s.mid(k + 1, 1) == QLatin1String("/")) {
+            return s.left(k);
+        }
+    }
+    return s;
+}
+
 // Finds the talk number in each program statement between the first and the last talk
 // line: the four digits after the first of the keys that is followed by one.
 void Sifter::GetTalkNmb()
@@ -183,18 +253,10 @@ void Sifter::GetTalkNmb()
     for (int i = m_firstTalkLine; i >= 1 && i <= m_lastTalkLine; ++i) {
         if (!line(i).contains(QLatin1String("Talk")))
             continue;
-        QString s = line(i);
-        // Comments are not searched: a line whose first apostrophe stands in the first 13
-        // columns (every talk line) is skipped, a later apostrophe or a "//" cuts it.
-        const qsizetype apostrophe = s.indexOf(QLatin1Char('\''));
-        if (apostrophe >= 0 && apostrophe < 13)
+        std::optional<QString> part = statementPart(i);
+        if (!part)
             continue;
-        if (apostrophe >= 0)
-            s.truncate(apostrophe);
-        const qsizetype slashes = s.indexOf(QLatin1String("//"));
-        if (slashes >= 0)
-            s.truncate(slashes);
-        s += QLatin1String("    ");
+        QString s = *part + QLatin1String("    ");
         for (const QString& key : keys) {
             const qsizetype p = s.indexOf(key);
             if (p < 0)
@@ -231,6 +293,7 @@ bool Sifter::SetTalkNmbString(int start, bool round)
                 return false;
             }
             m_newTalkStr[old] = num(next);
+            m_talkLines[old].push_back(i);
             col::overwrite(s, 8, m_newTalkStr[old]);
             ++next;
         } else if (mark == QLatin1Char('=') && round) {
@@ -294,6 +357,17 @@ bool Sifter::SetTalkNmb()
         if (replacement.isEmpty()) {
             // No talk line defines this number: report it instead of removing the digits.
             print(str(msg::kUndefinedTalk) + QLatin1Char(' ') + num(i) + QStringLiteral(" >") + num(old));
+            ok = false;
+            continue;
+        }
+        const std::vector<int>& talks = m_talkLines[old];
+        if (talks.size() > 1) {
+            // Several talks carried this number: the statement could mean any of them.
+            QString where;
+            for (int t : talks)
+                where += QLatin1Char(' ') + num(t);
+            print(str(msg::kTalkNumberTwice) + QLatin1Char(' ') + num(i) + QStringLiteral(" >") + num(old)
+                  + where);
             ok = false;
             continue;
         }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tb {
@@ -25,7 +26,7 @@ public:
     void setPaths(const QString& folder, const QString& sourceName);
 
     bool GetBuffFromFile();
-    void SetMarkOfMultiLine();
+    bool SetMarkOfMultiLine();
     bool CheckRefNmb();
     void GetTalkNmb();
     bool SetTalkNmbString(int start, bool round);
@@ -40,6 +41,11 @@ private:
     const QString& line(int i) const { return m_source.lines()[i - 1]; }
     QString& lineRef(int i) { return m_source.lines()[i - 1]; }
     bool isTalkLine(int i) const { return m_lineKind[i] == 1; }
+    // A talk line whose head only the first line of a talk carries.
+    bool startsTalk(int i) const;
+    // The part of statement line i that the number search reads, or nothing when the
+    // line is not searched at all.
+    std::optional<QString> statementPart(int i) const;
     bool loadSource(const QByteArray& bytes);
     QString gatherTalk(int first) const;
     // The data files as SetObjFileName1 writes them, built in memory.
@@ -50,6 +56,9 @@ private:
     Cp932Codec m_codec;
     SourceText m_source;
     QString m_sourcePath, m_newSourcePath, m_dataPath, m_indexPath;
+    // A C++ source: only "//" starts a comment on a statement line. Otherwise (the CP932
+    // script of the original form) an apostrophe does too.
+    bool m_cppSource = false;
     int m_firstTalkLine = 0;
     int m_lastTalkLine = 0;
 
@@ -61,8 +70,10 @@ private:
     std::vector<int> m_refNew;
     std::vector<QString> m_refTalk;
     std::vector<QString> m_refText;
-    // Per old talk number 1..9999: its new number as text.
+    // Per old talk number 1..9999: its new number as text, and the talk lines that
+    // carry it (more than one makes a statement with that number ambiguous).
     std::vector<QString> m_newTalkStr;
+    std::vector<std::vector<int>> m_talkLines;
 };
 
 } // namespace tb

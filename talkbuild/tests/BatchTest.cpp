@@ -111,7 +111,7 @@ TEST(Batch, ReportedErrorThatGoesOn)
 {
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("Story")),
-              sourceBytes({QStringLiteral("':_...>1100 a"), QStringLiteral("x"), QStringLiteral("':_...>1101 b∴")},
+              sourceBytes({QStringLiteral("':_...>1100 a"), QStringLiteral("x"), QStringLiteral("':          b∴")},
                           Encoding::Cp932));
     Result r = runTool({QStringLiteral("--batch"), QStringLiteral("--folder"), dir.path()});
     EXPECT_EQ(r.exitCode, 0);

@@ -54,7 +54,7 @@ Outcome convertBytes(const QByteArray& source, const Options& options)
     Outcome outcome;
     QTemporaryDir dir;
     EXPECT_TRUE(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("Story")));
+    QFile file(dir.filePath(options.sourceName));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(source);
     file.close();
@@ -64,9 +64,10 @@ Outcome convertBytes(const QByteArray& source, const Options& options)
     settings.talkStart = options.talkStart;
     settings.refStart = options.refStart;
     settings.round = options.round;
+    settings.source = options.sourceName;
     outcome.ok = tb::runConversion(settings, outcome.report);
 
-    outcome.newBytes = readAll(dir.filePath(QStringLiteral("newStory")));
+    outcome.newBytes = readAll(dir.filePath(QStringLiteral("new") + options.sourceName));
     const bool utf8 = options.encoding == Encoding::Utf8;
     const QString text = utf8 ? QString::fromUtf8(outcome.newBytes) : fromCp932(outcome.newBytes);
     outcome.newLines = text.split(QStringLiteral("\r\n"));

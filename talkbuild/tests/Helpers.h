@@ -35,6 +35,7 @@ struct Options {
     QString refStart = QStringLiteral("200");
     bool round = true;
     Encoding encoding = Encoding::Cp932;
+    QString sourceName = QStringLiteral("Story");
 };
 
 // One run of the tool on a source made of `lines`, in a folder of its own.

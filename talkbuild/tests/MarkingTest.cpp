@@ -28,7 +28,7 @@ TEST(Marking, HeadsOfOrdinaryTalksAndContinuations)
 // A talk line shorter than its head is filled out before the head is written.
 TEST(Marking, ShortTalkLine)
 {
-    Outcome out = convert({QStringLiteral("':"), QStringLiteral("':_...>1100 終わり∴")});
+    Outcome out = convert({QStringLiteral("':"), QStringLiteral("':          終わり∴")});
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.newLines.first(), QStringLiteral("':_...*...."));
     EXPECT_EQ(out.newLines[1], QStringLiteral("':^...^.... 終わり∴"));
@@ -40,8 +40,8 @@ TEST(Marking, MissingEndMarkInTheMiddle)
 {
     Outcome out = convert({QStringLiteral("':_...>1100 一"),
                            QStringLiteral("    AdviserTalk(1100);"),
-                           QStringLiteral("':_...>1101 二∴"),
-                           QStringLiteral("':_...>1102 三∴")});
+                           QStringLiteral("':          二∴"),
+                           QStringLiteral("':_...>1101 三∴")});
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.report.printed,
               QStringList({msg::kNoEndMark.toString() + QStringLiteral(" 2     AdviserTalk(1100);")}));
@@ -49,6 +49,21 @@ TEST(Marking, MissingEndMarkInTheMiddle)
     EXPECT_EQ(out.newLines[2], QStringLiteral("':^...^.... 二∴"));
     EXPECT_EQ(out.newLines[3], QStringLiteral("':_...>1101 三∴"));
     EXPECT_EQ(talk(out, 1100), QStringLiteral("一二∴"));
+}
+
+// A talk without end mark before the first line of the next talk would swallow that line
+// and its number: both lines are reported and the run stops before anything is written.
+TEST(Marking, TalkRunningIntoTheNextTalk)
+{
+    for (const QString& next : {QStringLiteral("':_...>1501 二∴"), QStringLiteral("':_...*.... 二∴"),
+                                QStringLiteral("':#001>1501 二∴"), QStringLiteral("':/New=???0")}) {
+        Outcome out = convert({QStringLiteral("':_...>1500 一"), next, QStringLiteral("':_...>1502 三∴")});
+        EXPECT_FALSE(out.ok) << next.toStdString();
+        EXPECT_EQ(out.report.printed,
+                  QStringList({msg::kNoEndMark.toString() + QStringLiteral(" 1 ':_...>1500 一"),
+                               msg::kNextTalkStarts.toString() + QStringLiteral(" 2 ") + next}));
+        EXPECT_FALSE(out.dataWritten);
+    }
 }
 
 // The last talk without its end mark is reported once, naming its first line, and the

@@ -81,19 +81,36 @@ TEST(Numbering, ReferenceNumbers)
                                          QStringLiteral("':%351_.... y∴")}));
 }
 
-// Statements get the new numbers; with two talk lines of one old number, the later wins.
+// Statements get the new numbers; a sum is recognised with the number first.
 TEST(Numbering, StatementsTakeTheNewNumbers)
 {
     Outcome out = convert({QStringLiteral("':_...>1500 a∴"),
                            QStringLiteral("    AdviserTalk(1500);"),
-                           QStringLiteral("':_...>1500 b∴"),
+                           QStringLiteral("':_...>1501 b∴"),
                            QStringLiteral("    AdviserTalk(1430 + Adviser);"),
                            QStringLiteral("    AdviserTalk(Adviser + 1430);"),
                            QStringLiteral("':_...>1430 c∴")});
     ASSERT_TRUE(out.ok);
-    EXPECT_EQ(out.newLines[1], QStringLiteral("    AdviserTalk(1101);"));
+    EXPECT_EQ(out.newLines[1], QStringLiteral("    AdviserTalk(1100);"));
     EXPECT_EQ(out.newLines[3], QStringLiteral("    AdviserTalk(1102 + Adviser);"));
     EXPECT_EQ(out.newLines[4], QStringLiteral("    AdviserTalk(Adviser + 1430);"));
+}
+
+// Talks may share a provisional number that no statement uses; a statement that uses it
+// could mean any of them and stops the run before anything is written.
+TEST(Numbering, TalkNumberThatTwoTalksCarry)
+{
+    const QStringList talks = {QStringLiteral("':_...>1000 a∴"), QStringLiteral("':_...>1000 b∴")};
+    Outcome unused = convert(talks);
+    ASSERT_TRUE(unused.ok) << unused.report.printed.join('\n').toStdString();
+    EXPECT_EQ(talk(unused, 1101), QStringLiteral("b∴"));
+
+    Outcome used = convert({talks[0], QStringLiteral("    AdviserTalk(1000);"), talks[1]});
+    EXPECT_FALSE(used.ok);
+    EXPECT_EQ(used.report.printed,
+              QStringList({msg::kTalkNumberTwice.toString() + QStringLiteral(" 2 >1000 1 3")}));
+    EXPECT_FALSE(used.dataWritten);
+    EXPECT_TRUE(used.newBytes.isEmpty());
 }
 
 // Only the lines from the first to the last talk line are searched.
@@ -128,6 +145,28 @@ TEST(Numbering, CommentsAreNotSearched)
                            QStringLiteral("    // AdviserTalk(1501);"),
                            QStringLiteral("    ' Talk 1501"),
                            QStringLiteral("  x = 1 ' AdviserTalk(1501);")}));
+}
+
+// A C++ source (UTF-8, or a C++ file name): an apostrophe opens a character literal, not a
+// comment, and "//" cuts the line only outside string and character literals.
+TEST(Numbering, CppStatementLines)
+{
+    const QStringList source = {QStringLiteral("':_...>1500 Talk 1501∴"),
+                                QStringLiteral("    if (c == '.') AdviserTalk(1500);"),
+                                QStringLiteral("    Say(\"a//b\"); AdviserTalk(1500); // x"),
+                                QStringLiteral("    c = '/'; // AdviserTalk(1501);"),
+                                QStringLiteral("':_...>1501 b∴")};
+    Options utf8;
+    utf8.encoding = Encoding::Utf8;
+    Options cppName;
+    cppName.sourceName = QStringLiteral("Story.cpp");
+    QStringList expected = source.mid(0, 4);
+    expected.replaceInStrings(QStringLiteral("1500"), QStringLiteral("1100"));
+    for (const Options& options : {utf8, cppName}) {
+        Outcome out = convert(source, options);
+        ASSERT_TRUE(out.ok) << out.report.printed.join('\n').toStdString();
+        EXPECT_EQ(out.newLines.mid(0, 4), expected) << options.sourceName.toStdString();
+    }
 }
 
 // The keys, in their order: the statement forms of the original script and the C++ calls.

@@ -7,6 +7,7 @@
 #include "talk/TalkData.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,8 +42,11 @@ TEST(Story, ProgramFolderHoldsEveryTalk)
     for (const talkfiles::ExpectedTalk& t : talks)
         if (t.storedIndex >= 0)
             stored.append(&t);
+    // The talk box breaks the line at a full-width space: a quoted name must not hold one.
+    static const QRegularExpression brokenQuote(QStringLiteral("「[^」]*\u3000[^」]*」"));
     int numbered = 0;
     for (const talkfiles::ExpectedTalk& t : talks) {
+        EXPECT_FALSE(t.text.contains(brokenQuote)) << t.text.toStdString();
         if (t.number == 0)
             continue;
         ++numbered;
@@ -55,9 +59,12 @@ TEST(Story, ProgramFolderHoldsEveryTalk)
         }
     }
     EXPECT_GE(numbered, 12);
-    // The keypad explanation goes on in the talk stored after it.
+    // The keypad explanation goes on in the talk stored after it, naming the label as
+    // the board shows it.
     ASSERT_TRUE(data.fetch(1431).ok());
-    EXPECT_TRUE(data.fetch(0).text.contains(QStringLiteral("完　成")));
+    EXPECT_TRUE(data.fetch(0).text.contains(QStringLiteral("「完 成」")));
+    // The adviser menu times out: its flow shows another face and asks again.
+    EXPECT_TRUE(data.fetch(1231).text.contains(QStringLiteral("』☆")));
     // Brother and father share one stored text.
     EXPECT_EQ(data.fetch(1414).text, data.fetch(1412).text);
 }
