@@ -26,7 +26,9 @@ public:
     // Lets the ticks of the next `count` intervals fall together into one later tick, for
     // a handler that knows they would change nothing. While they rest, wakeWhen is asked
     // after every event handler and before the program sleeps: true brings the tick back
-    // to the next interval. The handler reads how many intervals its tick stands for.
+    // to the next interval. The tick stands for elapsedTicks() intervals: all but the last
+    // passed in the rest, before whatever woke it, and the handler counts them as the
+    // state was when it began to rest; the last is the one step of the state as it is.
     void skipTicks(int count);
     int elapsedTicks() const { return m_elapsed; }
     bool isSkipping() const { return m_skipping > 0; }

@@ -49,8 +49,11 @@ int kumiQuietTicks(const Game& game)
 void KumiTick(Game& game)
 {
     form::Timer& timer = game.frmMain->tmrKumi;
-    for (int tick = timer.elapsedTicks(); tick >= 1; --tick)
-        kumiStep(game);
+    // The intervals of a rest only counted, on the count as it was when the rest began; a
+    // count set from outside during the rest replaced theirs.
+    if (game.play.KumiTick == game.play.KumiRestTick)
+        game.play.KumiTick += timer.elapsedTicks() - 1;
+    kumiStep(game);
     const int rest = kumiQuietTicks(game);
     if (rest > 0) {
         game.play.KumiRestTick = game.play.KumiTick;
@@ -67,8 +70,10 @@ bool KumiTickDueEarly(const Game& game)
 void ResetPlayClock(Game& game)
 {
     PlayState& s = game.play;
-    s.PlayStart = form::Clock::instance().wholeSecondsSinceMidnight();
+    const form::Clock& clock = form::Clock::instance();
+    s.PlayStart = clock.wholeSecondsSinceMidnight();
     s.PlayWrap = 86400 - s.PlayStart;
+    s.PlayStartTime = clock.monotonicSeconds();
     s.LastTalkMinute = 0;
     game.frmMain->lblPassedTime->setCaption(QStringLiteral("00:00"));
 }
@@ -89,8 +94,9 @@ QString playClockText(int hours, int minutes, int seconds)
 void UpdatePlayClock(Game& game)
 {
     PlayState& s = game.play;
-    const int now = form::Clock::instance().wholeSecondsSinceMidnight();
-    const int elapsed = elapsedPlaySeconds(now, s.PlayStart, s.PlayWrap);
+    // Measured on the monotonic clock: a wall clock set back (time sync, a new time zone)
+    // must not read as a night passed. Across midnight it counts on as the day clock would.
+    const int elapsed = int(form::Clock::instance().monotonicSeconds() - s.PlayStartTime);
     s.PassedSecond = elapsed % 60;
     s.PassedMinute = (elapsed / 60) % 60;
     s.PassedHour = elapsed / 3600;

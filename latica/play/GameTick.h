@@ -4,8 +4,8 @@
 struct Game;
 
 // The game timer's tick (every 100 ms while a puzzle is on the board) and the play clock.
-// Between the ticks that do something the timer rests; its next tick stands for the
-// ticks passed, each counted as it would have been.
+// Between the ticks that do something the timer rests; the tick after a rest counts the
+// intervals rested as they were, then takes one step with what was typed meanwhile.
 void KumiTick(Game& game);
 // Whether the resting game timer must tick at its next interval: something was typed,
 // or the tick count was changed from outside.

@@ -65,10 +65,22 @@ void moveStep(const StageState& st, CastRecord& c)
     }
 }
 
+bool overlaps(const StageState& st, const CastRecord& c, int margin, int viewX, int viewY)
+{
+    return c.X > viewX - c.Width - margin && c.X < viewX + st.StageWidth + margin &&
+           c.Y > viewY - c.Height - margin && c.Y < viewY + st.StageHeight + margin;
+}
+
 bool overlaps(const StageState& st, const CastRecord& c, int margin)
 {
-    return c.X > st.ViewX - c.Width - margin && c.X < st.ViewX + st.StageWidth + margin &&
-           c.Y > st.ViewY - c.Height - margin && c.Y < st.ViewY + st.StageHeight + margin;
+    return overlaps(st, c, margin, st.ViewX, st.ViewY);
+}
+
+// Whether a tick steps the cast's frame and drift: an active cast in the view (widened
+// for casts that move by themselves).
+bool steppedInView(const StageState& st, const CastRecord& c, int viewX, int viewY)
+{
+    return c.Active == 1 && c.MoveMode >= 0 && overlaps(st, c, c.MoveMode == 0 ? 0 : ViewMargin, viewX, viewY);
 }
 
 // Where and how the cast is drawn this tick, with its picture's key (0 without one).
@@ -320,8 +332,7 @@ int quietTicks(const Game& game, int limit)
         const CastRecord& c = casts[i];
         if (c.Active != 1 || c.MoveMode < 0)
             continue;
-        const bool stepped = overlaps(st, c, c.MoveMode == 0 ? 0 : ViewMargin);
-        if (stepped) {
+        if (steppedInView(st, c, st.ViewX, st.ViewY)) {
             if (frameStepChanges(c))
                 soon(ticksUntilDue(count, c.FrameInterval));
             if (driftChanges(c))
@@ -341,19 +352,37 @@ int quietTicks(const Game& game, int limit)
     return first - 1;
 }
 
+// The intervals of a rest passed under the stage as it was when the rest began, whatever
+// changed since: they only counted, and drew the random numbers of the drifts that fell
+// due on the casts then in view (drifts of a kind that moves nothing still draw).
+void passRestedTicks(Game& game, int ticks)
+{
+    StageState& st = game.stage;
+    for (int tick = 0; tick < ticks; ++tick) {
+        ++st.AnimCount;  // a rest never reaches the counter's wrap
+        for (int i = int(st.restCasts.size()) - 1; i >= 1; --i) {
+            const CastRecord& c = st.restCasts[i];
+            if (steppedInView(st, c, st.restViewX, st.restViewY) && due(st.AnimCount, c.DriftInterval))
+                game.random.next();
+        }
+    }
+}
+
 } // namespace
 
 void AnimTick(Game& game)
 {
     form::Timer& timer = game.frmMain->tmrAnim;
+    passRestedTicks(game, timer.elapsedTicks() - 1);
     std::vector<DrawnCast> drawn;
-    for (int tick = timer.elapsedTicks(); tick >= 1; --tick)
-        stepCasts(game, drawn);
+    stepCasts(game, drawn);
     drawStage(game, drawn);
 
     const int rest = quietTicks(game, MaxRestTicks);
     if (rest > 0) {
         game.stage.restCasts = game.casts.Casts;
+        game.stage.restViewX = game.stage.ViewX;
+        game.stage.restViewY = game.stage.ViewY;
         timer.skipTicks(rest);
     }
 }

@@ -14,8 +14,10 @@ void SetWorldSize(Game& game, int width, int height, int clear);
 // Returns false (and reports on stderr) when the picture cannot be read.
 bool DrawWorldPicture(Game& game, const QString& name, int x, int y);
 void SetWorldView(Game& game, int x, int y, int mode);
-// One tick of the animation timer, standing for as many intervals as the timer says.
-// When the coming ticks can change nothing, the timer rests until one can.
+// One tick of the animation timer. When the coming ticks can change nothing, the timer
+// rests until one can; the tick after a rest counts the intervals rested as they were
+// and steps the stage as it is now once, so a change made during a rest takes effect
+// from the next interval on.
 void AnimTick(Game& game);
 // Whether something the tick reads changed while the timer rests.
 bool StageChangedWhileResting(Game& game);

@@ -22,7 +22,8 @@ struct StageState {
     int ViewX = 0, ViewY = 0;
     int AnimCount = 0;                // 1..1000000, the clock of every cast interval
     std::vector<DrawnCast> shownCasts; // the casts of the last drawing, in drawing order
-    std::vector<CastRecord> restCasts; // the casts when the animation began to rest
+    std::vector<CastRecord> restCasts; // the casts and view when the animation began to rest
+    int restViewX = 0, restViewY = 0;
     qint64 shownKey = 0;              // the stage image's key after the last tick
     qint64 worldKey = 0;              // the world image's key at the last drawing
     int shownViewX = 0, shownViewY = 0;

@@ -303,6 +303,32 @@ TEST_F(RestingStage, ChangesDuringARestAreDrawnAtTheNextInterval)
     EXPECT_EQ(game.stage.AnimCount, changedAt + 1);
 }
 
+TEST_F(RestingStage, AChangeInTheMiddleOfARestStepsOnlyFromTheNextInterval)
+{
+    // Slower time, so that the change lands well inside a rest of 0.4 s.
+    form::Clock::instance().setSpeed(2);
+    const int c = addCast(10, 10);
+    StartAnim(game);
+    ASSERT_TRUE(form::waitUntil([&] { return window.tmrAnim.isSkipping(); }, 30));
+    const int restFrom = game.stage.AnimCount;
+    form::waitFor(0.2);
+    int changedAt = 0;
+    form::runHandler([&] {
+        // A walk to the right and the idle loop start together, as a walk-in does.
+        SetCastMove(game, c, 11, 6, 1, 2, 1);
+        CastRecord& cast = game.casts[c];
+        cast.Frame = cast.LoopFirst = 1;
+        cast.LoopLast = 2;
+        cast.FrameInterval = 1;
+        changedAt = game.stage.AnimCount;
+    });
+    ASSERT_EQ(changedAt, restFrom) << "the rest was still on";
+    ASSERT_TRUE(form::waitUntil([&] { return game.stage.AnimCount != changedAt; }, 30));
+    EXPECT_GT(game.stage.AnimCount, changedAt + 1) << "the intervals rested are counted";
+    EXPECT_EQ(game.casts[c].X, 12) << "one step of the walk, not one per interval rested";
+    EXPECT_EQ(game.casts[c].Frame, 2) << "one frame step: a waiter sees every frame";
+}
+
 TEST(GalFace, Codes)
 {
     EXPECT_EQ(faceAfterCode(QStringLiteral("+1"), 5, 5), 0) << "no step past the last face";
