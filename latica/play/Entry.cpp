@@ -120,6 +120,18 @@ void DrawCross(Game& game, int mode)
     form::Label* cell = f.lblCell.find(cellIndex);
     if (!cell)
         return;
+    // Other events run during the roll's waits: a puzzle change may replace the board.
+    // The cell is found again after each wait, and the roll stops on a new board.
+    const int board = s.BoardSerial;
+    const auto stillThere = [&] {
+        cell = s.BoardSerial == board ? f.lblCell.find(cellIndex) : nullptr;
+        if (!cell) {
+            showBars(f.shpRollCell1, 0, 0, 0, false);
+            showBars(f.shpRollCell2, 0, 0, 0, false);
+            s.MasBusy = 0;
+        }
+        return cell != nullptr;
+    };
     s.MasBusy = 1;
     const int top = cell->top();
     const int left = cell->left();
@@ -131,6 +143,8 @@ void DrawCross(Game& game, int mode)
     showBars(f.shpRollCell1, left, top, s.RollTravel1, false);
     showBars(f.shpRollCell2, left, top, s.RollTravel2, true);
     WaitTime(0.1);
+    if (!stillThere())
+        return;
 
     const MasData& m = game.cross.Mas[cellIndex];
     if (mode == 1) {
@@ -147,6 +161,8 @@ void DrawCross(Game& game, int mode)
     showBars(f.shpRollCell2, left, top, s.RollTravel2, false);
     showBars(f.shpRollCell1, left, top, s.RollTravel1, true);
     WaitTime(0.1);
+    if (!stillThere())
+        return;
     showBars(f.shpRollCell1, left, top, s.RollTravel1, false);
     cell->setCaption(game.cross.Mas[cellIndex].Entry);
     s.MasBusy = 0;

@@ -26,6 +26,7 @@ struct PlayState {
     int CursorMas = 0;
     QString PendingInput;
     int MasBusy = 0;
+    int BoardSerial = 0;    // counts the boards laid out: a cell roll stops on a new one
     int EntryCount = 0;
     int LastKeyTime = 0;
 
@@ -42,6 +43,7 @@ struct PlayState {
     int KumiRestTick = 0;       // KumiTick when the game timer began to rest
     int PlayStart = 0;
     int PlayWrap = 86400;
+    double PlayStartTime = 0;   // the time source's monotonic seconds at PlayStart
     int PassedHour = 0, PassedMinute = 0, PassedSecond = 0;
     int LastTalkMinute = 0;
 

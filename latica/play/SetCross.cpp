@@ -47,6 +47,7 @@ void LoadMasLabels(Game& game, int mode)
 {
     MainForm& f = *game.frmMain;
     const Puzzle& p = game.cross;
+    ++game.play.BoardSerial;
     for (int r = 1; r <= p.MasMaxY; ++r) {
         for (int c = 1; c <= p.MasMaxX; ++c) {
             const int i = p.index(r, c);

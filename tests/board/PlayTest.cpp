@@ -197,4 +197,25 @@ TEST_F(PlayTest, TheRollShowsItsBarsAndEndsWithTheEntry)
     EXPECT_EQ(lastSound(), QStringLiteral("不正解"));
 }
 
+TEST_F(PlayTest, APuzzleChangeDuringARollStopsTheRoll)
+{
+    putUp({playfiles::catSection(1), playfiles::catSection(2)});
+    QTimer change;
+    change.setSingleShot(true);
+    QObject::connect(&change, &QTimer::timeout, [&] {
+        form::runHandler([&] {
+            LoadMasLabels(game, 0);
+            ASSERT_EQ(SetCross(game, 2), 1);
+        });
+    });
+    change.start(1);
+    game.cross.Mas[at(1, 1)].Entry = QStringLiteral("Ｃ");
+    DrawCross(game, 1);  // the old board's cell is gone before the roll ends
+    EXPECT_EQ(game.CurCross, 2);
+    EXPECT_EQ(game.play.MasBusy, 0);
+    EXPECT_FALSE(window.shpRollCell1(0)->isVisible());
+    EXPECT_FALSE(window.shpRollCell2(0)->isVisible());
+    EXPECT_EQ(cell(1, 1)->caption(), QStringLiteral("　")) << "the new board is untouched";
+}
+
 } // namespace

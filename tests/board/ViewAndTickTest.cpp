@@ -11,6 +11,7 @@
 #include "support/DialogScript.h"
 
 #include <QDir>
+#include <vector>
 
 namespace {
 
@@ -95,14 +96,22 @@ TEST(PlayClock, Text)
     EXPECT_EQ(elapsedPlaySeconds(100, 40, 86360), 60);
 }
 
-TEST_F(TickTest, TheClockPassesMidnight)
+TEST_F(TickTest, TheClockCountsOnAcrossMidnightAndWhenTheWallClockGoesBack)
 {
-    form::Clock::instance().setTimeOfDay(86390);  // 23:59:50
+    form::Clock& clock = form::Clock::instance();
+    clock.setSpeed(100);
+    clock.setTimeOfDay(86390);  // 23:59:50
     ResetPlayClock(game);
     EXPECT_EQ(game.play.PlayStart, 86390);
-    form::Clock::instance().setTimeOfDay(20);     // thirty seconds later
+    form::waitFor(30);
     UpdatePlayClock(game);
-    EXPECT_EQ(window.lblPassedTime->caption(), QStringLiteral("0:00:30"));
+    const QString shown = window.lblPassedTime->caption();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("0:00:3"))) << shown.toStdString();
+    // The wall clock is set back an hour: no night has passed.
+    clock.setTimeOfDay(clock.secondsSinceMidnight() - 3600 + 86400);
+    UpdatePlayClock(game);
+    EXPECT_EQ(game.play.PassedHour, 0);
+    EXPECT_TRUE(window.lblPassedTime->caption().startsWith(QStringLiteral("0:00:3")));
 }
 
 TEST_F(TickTest, EveryFifthTickBlinksTheCursorAndShowsTheClock)
@@ -167,6 +176,25 @@ TEST_F(TickTest, TheTimerRestsBetweenFifthTicksAndWritesTypingAtTheNextInterval)
     ASSERT_TRUE(form::waitUntil([&] { return writtenAt >= 0; }, 60));
     EXPECT_EQ(writtenAt, typedAt + 1);
     EXPECT_LE(calls, typedAt / 5 + 4) << "one tick of the timer for five of the count";
+}
+
+TEST_F(TickTest, TypingInTheMiddleOfARestIsWrittenAfterTheRestedIntervals)
+{
+    form::Clock::instance().setSpeed(4);
+    int writtenAt = -1;
+    const auto tick = window.tmrKumi.onTick;
+    window.tmrKumi.onTick = [&] {
+        // Ticks also come during a cell's roll: the first that sees the cell written.
+        if (writtenAt < 0 && game.cross.Mas[at(1, 1)].Entry == QStringLiteral("Ｃ"))
+            writtenAt = game.play.KumiTick;
+        tick();
+    };
+    ASSERT_TRUE(form::waitUntil([&] { return window.tmrKumi.isSkipping() && game.play.KumiTick % 5 == 0; }, 30));
+    const int typedAt = game.play.KumiTick;
+    form::waitFor(0.25);  // two of the four intervals rested
+    form::runHandler([&] { game.play.PendingInput = QStringLiteral("ＣＡＴ"); });
+    ASSERT_TRUE(form::waitUntil([&] { return writtenAt >= 0; }, 30));
+    EXPECT_GE(writtenAt, typedAt + 3) << "the two intervals rested before the typing counted first";
 }
 
 class DebugReportTest : public BoardFixture {
