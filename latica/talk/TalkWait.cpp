@@ -60,6 +60,8 @@ void StartTalkWait(Game& game)
     TalkEngine& t = talkEngine(game);
     MainForm& f = *game.frmMain;
     t.TalkWaitResult = 1;
+    // Every timed wait lasts its full time, however the wait before it ended.
+    t.TickCounter = 0;
     switch (kindOf(t)) {
     case 3:
         t.TickLimit = t.WaitFactor * MenuTicksPerFactor;
@@ -101,7 +103,6 @@ void TalkCursorBlinkTick(Game& game)
     if (t.TalkWait < 0) {
         ++t.TickCounter;
         if (t.TickCounter > t.TickLimit) {
-            // Only a time-out starts the count again; a wait the player ends keeps it.
             t.TickCounter = 0;
             TalkWaitTimeOut(game);
             return;
