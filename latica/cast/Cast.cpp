@@ -2,10 +2,9 @@
 
 #include "CastTable.h"
 #include "form/Cp932.h"
-#include "form/MessageBox.h"
 #include "form/ProgramFolder.h"
 #include "form/Pump.h"
-#include "shell/EndProgram.h"
+#include "shell/DataFailure.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
@@ -13,19 +12,9 @@
 #include <QImage>
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <thread>
 
 namespace {
-
-// A cast the stage cannot show: the player is told which file or cast, then the game ends.
-[[noreturn]] void castFailure(Game& game, const QString& what)
-{
-    std::fprintf(stderr, "latica: %s\n", what.toLocal8Bit().constData());
-    form::messageBox(what + QStringLiteral("\r\n\r\nLaticaを終了します。"), QStringLiteral("Latica"),
-                     form::Buttons::Ok, form::Icon::Critical);
-    EndProgram(game);
-}
 
 int takeSlot(CastList& list)
 {
@@ -59,13 +48,13 @@ QString castLine(Game& game, const QString& name)
     if (list.tablePath != path || !QFile::exists(path)) {
         QFile file(path);
         if (list.CastFileName.isEmpty() || !file.open(QIODevice::ReadOnly))
-            castFailure(game, QStringLiteral("キャスト表 %1 を読めません。").arg(path));
+            DataFailure(game, QStringLiteral("キャスト表 %1 を読めません。").arg(path));
         list.tableLines = form::splitLines(form::fromCp932(file.readAll()));
         list.tablePath = path;
     }
     const auto line = findCastLine(list.tableLines, name);
     if (!line)
-        castFailure(game, QStringLiteral("キャスト表 %1 にキャスト「%2」がありません。").arg(path, name));
+        DataFailure(game, QStringLiteral("キャスト表 %1 にキャスト「%2」がありません。").arg(path, name));
     return *line;
 }
 
@@ -117,7 +106,7 @@ void ForgetCastPictures(Game& game)
 int LoadCast(Game& game, const QString& name)
 {
     if (name.isEmpty())
-        castFailure(game, QStringLiteral("キャスト名が空です。"));
+        DataFailure(game, QStringLiteral("キャスト名が空です。"));
     CastList& list = game.casts;
     const int i = takeSlot(list);
     const int j = takeCell(game);
@@ -127,7 +116,7 @@ int LoadCast(Game& game, const QString& name)
     const QString path = picturePath(name);
     const QImage picture = list.picturesAhead.contains(path) ? list.picturesAhead.value(path) : readPicture(path);
     if (picture.isNull())
-        castFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません。").arg(name, path));
+        DataFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません。").arg(name, path));
     form::PictureBox* cell = game.frmMain->picCell(j);
     cell->setPicture(picture);
     cell->setEnabled(true);

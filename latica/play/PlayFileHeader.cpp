@@ -36,13 +36,17 @@ PlayFileHeader readPlayFileHeader(const QString& path)
         header.error = QStringLiteral("%1 is too large for a play file").arg(path);
         return header;
     }
-    // Only the first lines are needed; they are short.
-    const QStringList lines = form::splitLines(form::fromCp932(file.read(4096)));
+    // The four header lines, each whole however long (line 1 is free text). A line
+    // feed byte never stands inside a CP932 character, so lines split on bytes.
+    QStringList lines;
+    while (lines.size() < 4 && !file.atEnd())
+        lines.append(form::splitLines(form::fromCp932(file.readLine())).value(0));
     if (lines.size() < 4) {
         header.error = QStringLiteral("the header of %1 is shorter than four lines").arg(path);
         return header;
     }
-    header.keypadMode = leadingNumber(lines[1]);
+    // 1 is kana entry; every other value plays as letters.
+    header.keypadMode = leadingNumber(lines[1]) == 1 ? 1 : 0;
     header.crossCount = leadingNumber(lines[3]);
     if (header.crossCount < 1 || header.crossCount > MaxCrossCount) {
         header.error = QStringLiteral("%1 announces %2 puzzles").arg(path).arg(header.crossCount);

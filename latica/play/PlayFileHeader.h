@@ -6,7 +6,7 @@
 struct PlayFileHeader {
     bool ok = false;
     QString error;
-    int keypadMode = 0;
+    int keypadMode = 0;  // 1 kana entry, 0 letters (any value but 1 in the file)
     int crossCount = 0;
 };
 

@@ -2,12 +2,18 @@
 
 #include "CrossFile.h"
 #include "CrossTitle.h"
+#include "form/ProgramFolder.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
+QString PlayFilePath(const Game& game)
+{
+    return form::ProgramFolder::resolveIn(game.PlayFileFolder, game.PlayFileTitle);
+}
+
 int ReadCrossFile(Game& game, int n, QString* error)
 {
-    CrossReadResult result = readCrossFileAt(game.PlayFileFolder + game.PlayFileTitle, n);
+    CrossReadResult result = readCrossFileAt(PlayFilePath(game), n);
     if (!result.ok) {
         if (error)
             *error = result.error;

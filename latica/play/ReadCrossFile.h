@@ -7,3 +7,8 @@ struct Game;
 // displays. On failure the model and displays stay as they were, the reason goes to
 // *error, and the result is 0; on success 1.
 int ReadCrossFile(Game& game, int n, QString* error = nullptr);
+
+// The chosen play file on disk: PlayFileFolder + PlayFileTitle with the name matched
+// without regard to case, so that a file chosen as "Puzzle.KMI" (title "Puzzle.kmi") is
+// found.
+QString PlayFilePath(const Game& game);

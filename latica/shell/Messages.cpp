@@ -34,8 +34,8 @@ MessageSpec messageSpec(int code, const QString& recordFolder)
                   {QStringLiteral("Latica　バージョン３．０４"), QString(), QStringLiteral("●キーボードの操作●"),
                    QStringLiteral("　スペースキー：画面右の丸形コントローラーの中央ボタンと同じ機能"),
                    QStringLiteral("　カーソル移動キー：画面右の丸形コントローラーの上下左右ボタンと同じ機能"),
-                   QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「取り消し」ボタンと同じ機能"),
-                   QStringLiteral("　Ｅｓｃキー：画面右の「文字消去」ボタンと同じ機能"), QString(), Rule},
+                   QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「文字消去」ボタンと同じ機能"),
+                   QStringLiteral("　Ｅｓｃキー：画面右の「取り消し」ボタンと同じ機能"), QString(), Rule},
                   form::Icon::Information);
     case 11:
         return ok(QStringLiteral("Laticaの終了"), {QStringLiteral("Laticaを終了します。")});

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "DataFailure.h"
 #include "EndProgram.h"
 #include "Game.h"
 #include "MainForm.h"
@@ -12,6 +13,7 @@
 #include "form/Pump.h"
 #include "play/CrossChoice.h"
 #include "play/PlayFileHeader.h"
+#include "play/ReadCrossFile.h"
 #include "keypad/frmKeypad.h"
 #include "play/SetCross.h"
 #include "stage/Anim.h"
@@ -32,7 +34,8 @@ constexpr int GreetingTalk = 1401;
 
 // The start-up of the current build, in place of the opening sequence that comes later:
 // the family stands on the opening stage while the player chooses a play file; its header
-// is read, the keypad set up for kana files, and the first unsolved puzzle put on the
+// is read, the keypad set up for kana files (a kana file cannot be played without the
+// romaji table: that ends the program), and the first unsolved puzzle put on the
 // board; then the adviser (the sister until the opening lets the player choose) walks
 // into the play stage. A play file that cannot be read gives message 103: Yes chooses
 // again, No ends the program.
@@ -41,7 +44,7 @@ void StartPlayOfCurrentBuild(Game& game)
     for (;;) {
         if (ChoosePlayFile(game) == 0)
             EndProgram(game);
-        const QString path = game.PlayFileFolder + game.PlayFileTitle;
+        const QString path = PlayFilePath(game);
         const PlayFileHeader header = readPlayFileHeader(path);
         QString error = header.error;
         if (header.ok) {
@@ -50,9 +53,10 @@ void StartPlayOfCurrentBuild(Game& game)
             // Every puzzle counts as unsolved until the record file exists.
             game.CrossSolved.assign(game.CrossCount + 1, 0);
             const int first = NextUnsolvedCross(0, game.CrossSolved, game.CrossCount);
+            // Without the romaji table no key would write a kana: this file cannot be played.
             if (game.KeypadMode == 1 && game.frmKeypad && game.frmKeypad->SetKeypad() == 0)
-                std::fprintf(stderr, "latica: kana entry is off: %s\n",
-                             game.frmKeypad->tableError().toLocal8Bit().constData());
+                DataFailure(game, QStringLiteral("%1\r\n\r\nかなで解くプレイファイル %2 は、この変換表がないと遊べません。")
+                                      .arg(game.frmKeypad->tableError(), path));
             if (SetCross(game, first, &error) == 1) {
                 game.Adviser = 1;
                 game.AdviserName = QStringLiteral("姉");
@@ -166,7 +170,7 @@ int ChoosePlayFile(Game& game)
             if (ShowMessage(game, 101) == form::Answer::No)
                 EndProgram(game);
         }
-        if (QFileInfo::exists(game.PlayFileFolder + game.PlayFileTitle))
+        if (QFileInfo::exists(PlayFilePath(game)))
             return 1;
         if (ShowMessage(game, 102) == form::Answer::No)
             return 0;

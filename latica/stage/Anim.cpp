@@ -2,12 +2,12 @@
 
 #include "form/Blt.h"
 #include "form/ProgramFolder.h"
+#include "shell/DataFailure.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
 #include <QImage>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -172,22 +172,20 @@ void SetWorldSize(Game& game, int width, int height, int clear)
     game.stage.ViewMaxY = height - game.stage.StageHeight;
 }
 
-bool DrawWorldPicture(Game& game, const QString& name, int x, int y)
+void DrawWorldPicture(Game& game, const QString& name, int x, int y)
 {
     MainForm& f = *game.frmMain;
     const QString path =
         form::ProgramFolder::resolve(QStringLiteral("\\Picture\\WorldPicture\\") + name + QStringLiteral(".jpg"));
     const QImage picture(path);
-    if (picture.isNull()) {
-        std::fprintf(stderr, "latica: cannot read the world picture %s\n", path.toLocal8Bit().constData());
-        return false;
-    }
+    // A scene without its world would show an empty stage.
+    if (picture.isNull())
+        DataFailure(game, QStringLiteral("背景画像 %1 を読めません。").arg(path));
     f.picWork->setPicture(picture.convertToFormat(QImage::Format_RGB32));
     f.picWork->setGeometry(f.picWork->left(), f.picWork->top(), picture.width(), picture.height());
     form::bitBlt(f.picWorld->canvas(), x, y, picture.width(), picture.height(), f.picWork->picture(), 0, 0);
     f.picWork->setPicture(QImage());
     f.picWork->setGeometry(f.picWork->left(), f.picWork->top(), 1, 1);
-    return true;
 }
 
 void SetWorldView(Game& game, int x, int y, int mode)

@@ -11,8 +11,8 @@ void StopAnim(Game& game);
 void ShowStage(Game& game);
 void HideStage(Game& game);
 void SetWorldSize(Game& game, int width, int height, int clear);
-// Returns false (and reports on stderr) when the picture cannot be read.
-bool DrawWorldPicture(Game& game, const QString& name, int x, int y);
+// A picture that cannot be read is named to the player and ends the program.
+void DrawWorldPicture(Game& game, const QString& name, int x, int y);
 void SetWorldView(Game& game, int x, int y, int mode);
 // One tick of the animation timer. When the coming ticks can change nothing, the timer
 // rests until one can; the tick after a rest counts the intervals rested as they were

@@ -5,10 +5,9 @@
 #include "cast/GalFace.h"
 #include "effects/SpotEffect.h"
 #include "effects/WordEffect.h"
-#include "form/MessageBox.h"
 #include "form/ProgramFolder.h"
 #include "play/BoardView.h"
-#include "shell/EndProgram.h"
+#include "shell/DataFailure.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 #include "talk/Talk.h"
@@ -17,7 +16,6 @@
 #include <QImage>
 #include <QScreen>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -26,13 +24,8 @@ QImage systemPicture(Game& game, const QString& name)
 {
     const QString path = form::ProgramFolder::resolve(QStringLiteral("\\sys\\Picture\\") + name + QStringLiteral(".jpg"));
     QImage picture(path);
-    if (picture.isNull()) {
-        const QString what = QStringLiteral("画像 %1 を読めません。").arg(path);
-        std::fprintf(stderr, "latica: %s\n", what.toLocal8Bit().constData());
-        form::messageBox(what + QStringLiteral("\r\n\r\nLaticaを終了します。"), QStringLiteral("Latica"),
-                         form::Buttons::Ok, form::Icon::Critical);
-        EndProgram(game);
-    }
+    if (picture.isNull())
+        DataFailure(game, QStringLiteral("画像 %1 を読めません。").arg(path));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

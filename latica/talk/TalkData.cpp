@@ -5,6 +5,9 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <vector>
+
 namespace talk {
 
 namespace {
@@ -52,6 +55,52 @@ void TalkData::close()
     m_data.close();
     m_indexSize = m_dataSize = 0;
     m_next = 0;
+}
+
+QString TalkData::damage()
+{
+    const QString indexName = m_index.fileName();
+    const QString dataName = m_data.fileName();
+    QByteArray index(m_indexSize, Qt::Uninitialized);
+    QByteArray data(m_dataSize, Qt::Uninitialized);
+    if (!readAt(m_index, 0, index.data(), m_indexSize))
+        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(indexName, m_index.errorString());
+    if (!readAt(m_data, 0, data.data(), m_dataSize))
+        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(dataName, m_data.errorString());
+    if (m_dataSize == 0)
+        return QStringLiteral("トークデータ %1 が空です").arg(dataName);
+    if (m_indexSize % 4 != 0)
+        return QStringLiteral("トークデータ %1 の大きさ %2 バイトが 4 の倍数ではありません（壊れています）")
+            .arg(indexName).arg(m_indexSize);
+
+    // The records, one after the other up to the very end of the file.
+    std::vector<qint64> starts; // 1-based, ascending
+    QByteArrayView last;
+    for (qint64 pos = 1; pos <= m_dataSize;) {
+        const qint64 length = pos + 1 <= m_dataSize ? qFromLittleEndian<quint16>(data.constData() + pos - 1) : -1;
+        if (length < 0 || pos + 1 + length > m_dataSize)
+            return QStringLiteral("トークデータ %1 が %2 バイト目からの記録の途中で終わっています（切れています）")
+                .arg(dataName).arg(pos);
+        starts.push_back(pos);
+        last = QByteArrayView(data.constData() + pos + 1, length);
+        pos += 2 + length;
+    }
+    if (!last.endsWith(kEndMark))
+        return QStringLiteral("トークデータ %1 の最後の記録に終了記号「∴」がありません（切れています）").arg(dataName);
+
+    bool anyTalk = false;
+    for (qint64 offset = 0; offset < m_indexSize; offset += 4) {
+        const qint32 pos = qFromLittleEndian<qint32>(index.constData() + offset);
+        if (pos == 0)
+            continue;
+        anyTalk = true;
+        if (!std::binary_search(starts.begin(), starts.end(), qint64(pos)))
+            return QStringLiteral("トークデータ %1 のトーク%2 の位置 %3 が %4 の記録の始まりではありません（壊れています）")
+                .arg(indexName).arg(offset / 4 + 1).arg(pos).arg(dataName);
+    }
+    if (!anyTalk)
+        return QStringLiteral("トークデータ %1 にトークが一つもありません").arg(indexName);
+    return QString();
 }
 
 TalkText TalkData::fail(TalkText result, const QString& error)

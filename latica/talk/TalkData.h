@@ -32,6 +32,11 @@ public:
     void close();
     bool isOpen() const { return m_index.isOpen() && m_data.isOpen(); }
     QString openError() const { return m_openError; }
+    // Reads both open files whole and says what is wrong with them, naming the file:
+    // an index that is not whole 4-byte records or names no talk, a text file that ends
+    // inside a record or after a record without the end mark, an index position that is
+    // not the start of a record. Empty when they are sound.
+    QString damage();
 
     // Talk n (n > 0) by its index record; n <= 0 continues with the talk stored right
     // after the one fetched last. The end mark is removed.

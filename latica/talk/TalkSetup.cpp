@@ -5,6 +5,7 @@
 
 #include "form/Label.h"
 #include "form/Shape.h"
+#include "shell/DataFailure.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
@@ -191,8 +192,11 @@ void InitTalk(Game& game, int x, int y)
     TalkEngine& t = talkEngine(game);
     MainForm& f = *game.frmMain;
     t.WaitFactor = 5;
+    // The story cannot run without its talks: missing or damaged files end the program.
     if (!t.data.open())
-        t.reportDataError(t.data.openError());
+        DataFailure(game, t.data.openError());
+    if (const QString damage = t.data.damage(); !damage.isEmpty())
+        DataFailure(game, damage);
     t.BoxOccupant[1].clear();
     t.BoxOccupant[2].clear();
     t.BoxState[1] = t.BoxState[2] = 0;

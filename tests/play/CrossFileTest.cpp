@@ -5,6 +5,9 @@
 #include "play/CrossTitle.h"
 #include "play/PlayFileHeader.h"
 #include "support/PlayFiles.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -127,6 +130,34 @@ TEST(PlayFileHeader, LeadingNumbers)
     EXPECT_EQ(leadingNumber(QStringLiteral("abc")), 0);
     EXPECT_EQ(leadingNumber(QString()), 0);
     EXPECT_EQ(leadingNumber(QStringLiteral("-3")), -3);
+}
+
+// A long free-text first line (here 12000 bytes) does not push the later lines away.
+TEST(PlayFileHeader, ReadsTheFourLinesWholeHoweverLongTheFirst)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.kmi"));
+    QStringList lines = playfiles::header(7, 1);
+    lines[0] = QString(6000, u'説');
+    testsupport::writeFile(path, testsupport::cp932Lines(lines + playfiles::catSection(1)));
+    const PlayFileHeader header = readPlayFileHeader(path);
+    ASSERT_TRUE(header.ok) << header.error.toStdString();
+    EXPECT_EQ(header.keypadMode, 1);
+    EXPECT_EQ(header.crossCount, 7);
+}
+
+// Only 1 asks for kana entry; any other value is a letter puzzle (mode 0).
+TEST(PlayFileHeader, KeypadModeIsOneOrZero)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mode.kmi"));
+    const std::pair<int, int> cases[] = {{1, 1}, {2, 0}, {-1, 0}};
+    for (const auto& [written, mode] : cases) {
+        testsupport::writeFile(path, playfiles::file(1, {playfiles::catSection(1)}, written));
+        const PlayFileHeader header = readPlayFileHeader(path);
+        ASSERT_TRUE(header.ok) << header.error.toStdString();
+        EXPECT_EQ(header.keypadMode, mode) << "written " << written;
+    }
 }
 
 } // namespace

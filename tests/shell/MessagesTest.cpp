@@ -56,7 +56,6 @@ TEST(MessageCatalogue, BodiesKeepHalfWidthKatakanaEmptyLinesAndTheRecordFolder)
     const QStringList lines1 = messageSpec(1).body.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines1.size(), 9);
     EXPECT_EQ(lines1[0], QStringLiteral("Latica　バージョン３．０４"));
-    EXPECT_EQ(lines1[5], QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「取り消し」ボタンと同じ機能"));
 
     const QStringList lines103 = messageSpec(103).body.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines103.size(), 9);
@@ -108,6 +107,19 @@ TEST_F(ShowMessageTest, PausesTheGameClockAndRestoresIt)
     EXPECT_FALSE(enabledWhileShown);
     EXPECT_TRUE(window.tmrKumi.isEnabled());
     EXPECT_EQ(script.titles.value(0), QStringLiteral("ヘルプ"));
+}
+
+// Delete erases and Esc undoes, as the labels "文字消去" and "取り消し" do: the help
+// names for each key the label it acts like.
+TEST_F(ShowMessageTest, HelpPairsEachKeyWithTheLabelItActsLike)
+{
+    DialogScript script;
+    script.answer(form::Answer::Ok);
+    ShowHelp(game);
+    const QStringList lines = script.bodies.value(0).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[5], QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「%1」ボタンと同じ機能").arg(window.lblKeyDelete->caption()));
+    EXPECT_EQ(lines[6], QStringLiteral("　Ｅｓｃキー：画面右の「%1」ボタンと同じ機能").arg(window.lblKeyUndo->caption()));
 }
 
 TEST_F(ShowMessageTest, LeavesADisabledClockDisabled)

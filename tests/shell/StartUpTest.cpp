@@ -121,6 +121,20 @@ TEST_F(StartUpFlow, AFileWhoseTitleDoesNotExistGivesMessage102)
     EXPECT_EQ(game.CurCross, 0);
 }
 
+// The title is written "Puzzle.kmi"; the file on disk is found without regard to case.
+TEST_F(StartUpFlow, AFileChosenWithAnUpperCaseExtensionIsFoundAndRead)
+{
+    const QString chosen = scratch(QStringLiteral("Puzzle.KMI"));
+    testsupport::writeFile(chosen, playfiles::file(1, {playfiles::catSection(1)}));
+    DialogScript script;
+    script.choose(chosen);
+    Main(game);
+    EXPECT_TRUE(script.titles.isEmpty());
+    EXPECT_EQ(game.PlayFileTitle, QStringLiteral("Puzzle.kmi"));
+    EXPECT_EQ(game.CurCross, 1);
+    EXPECT_EQ(game.cross.Ques[1].Answer, QStringLiteral("ＣＡＴ"));
+}
+
 TEST_F(StartUpFlow, ASecondCopyIsRefused)
 {
     QLockFile other(form::InstanceLock::lockPath(game.instanceName));

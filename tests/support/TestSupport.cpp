@@ -73,3 +73,42 @@ void pressKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers, const
 }
 
 } // namespace testsupport
+
+#include <QDirIterator>
+
+#include "form/ProgramFolder.h"
+
+namespace testsupport {
+
+ProgramFolderCopy::ProgramFolderCopy()
+{
+    const QDir build(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
+    QDirIterator it(build.path(), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = m_dir.filePath(build.relativeFilePath(from));
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        EXPECT_TRUE(QFile::link(from, to)) << to.toStdString();
+    }
+    form::ProgramFolder::setPath(m_dir.path());
+}
+
+ProgramFolderCopy::~ProgramFolderCopy()
+{
+    form::ProgramFolder::setPath(QStringLiteral(LATICA_BUILD_PROGRAM_DIR));
+}
+
+void ProgramFolderCopy::remove(const QString& relative)
+{
+    EXPECT_TRUE(QFile::remove(filePath(relative))) << relative.toStdString();
+}
+
+void ProgramFolderCopy::truncate(const QString& relative, qint64 size)
+{
+    const QByteArray bytes = readFile(filePath(relative));
+    ASSERT_GT(bytes.size(), size) << relative.toStdString();
+    remove(relative);
+    writeFile(filePath(relative), bytes.left(size));
+}
+
+} // namespace testsupport

@@ -24,3 +24,21 @@ void click(form::Control* control);
 void pressKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
               const QString& text = QString());
 } // namespace testsupport
+
+namespace testsupport {
+// A program folder of a test's own: every file of the build's program folder linked into
+// a scratch folder, which plays the program folder while the object lives. A test takes
+// files away or puts damaged ones in their place.
+class ProgramFolderCopy {
+public:
+    ProgramFolderCopy();
+    ~ProgramFolderCopy();
+    QString filePath(const QString& relative) const { return m_dir.filePath(relative); }
+    void remove(const QString& relative);
+    // Puts the first `size` bytes of the file in place of its link.
+    void truncate(const QString& relative, qint64 size);
+
+private:
+    QTemporaryDir m_dir;
+};
+} // namespace testsupport
