@@ -2,6 +2,7 @@
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 #include "shell/StartUp.h"
+#include "story/Story.h"
 
 #include <QApplication>
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     KeypadForm frmKeypad([&frmMain] { frmMain.picCrossStage->setFocus(); }, &frmMain.tmrAnim);
     game.frmMain = &frmMain;
     game.frmKeypad = &frmKeypad;
+    Story story(game);
+    game.story = &story;
     Main(game);
     return app.exec();
 }

@@ -2,18 +2,31 @@
 
 #include "Game.h"
 #include "MainForm.h"
+#include "Messages.h"
+#include "form/MessageBox.h"
 #include "form/Pump.h"
+#include "records/Records.h"
+#include "stage/Anim.h"
+#include "talk/Talk.h"
+
+#include <QFile>
 
 void EndProgram(Game& game)
 {
+    if (game.frmMain) {
+        EndTalk(game);
+        StopAnim(game);
+    }
     game.sound.StopSound(-1);
     game.sound.StopMusic();
     if (MainForm* f = game.frmMain) {
         f->tmrKumi.setEnabled(false);
-        f->tmrAnim.setEnabled(false);
-        f->tmrTalk.setEnabled(false);
         f->tmrTalkCursorBlink.setEnabled(false);
         f->tmrSoundInterval.setEnabled(false);
     }
+    // A record the play folder could not take stays in the work folder only if the
+    // player wants it for the next run.
+    if (RecordInWorkFolder(game) && ShowMessage(game, 10004) != form::Answer::Yes)
+        QFile::remove(game.WorkFolder + game.RecordFileName);
     form::endProcess(0);
 }

@@ -15,6 +15,7 @@
 
 class MainForm;
 class KeypadForm;
+class StoryFlows;
 class TalkEngine;
 namespace form { class InstanceLock; }
 
@@ -23,6 +24,7 @@ namespace form { class InstanceLock; }
 struct Game {
     MainForm* frmMain = nullptr;
     KeypadForm* frmKeypad = nullptr;  // the kana keypad window, with its conversion
+    StoryFlows* story = nullptr;      // the flows that show talks
     // The previous-instance test holds this lock while the game runs.
     QString instanceName = QStringLiteral("Latica");
     std::shared_ptr<form::InstanceLock> instanceLock;
@@ -49,7 +51,8 @@ struct Game {
     std::vector<QString> SoundNames; // indexed 1..7
 
     // Records
-    QString RecordFolder;
+    QString RecordFileName;   // the play file's base name with ".log"
+    QString RecordFolder;     // where the record lies: the play folder or the work folder
 
     CastList casts;   // the casts of the stage
     GalFaceSet gal;   // the adviser's faces

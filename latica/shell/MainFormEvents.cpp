@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "MainForm.h"
 #include "Messages.h"
+#include "StoryFlows.h"
 #include "form/KeyCodes.h"
 #include "play/BoardView.h"
 #include "play/Cursor.h"
@@ -96,8 +97,19 @@ void ConnectMainFormEvents(Game& game)
         focusBoard(game);
     };
     f.lblEnd->onClick = [&game] {
-        if (game.PlayActive == 0)
+        if (game.PlayActive == 0) {
             game.frmMain->close();
+            return;
+        }
+        if (game.AnswerOpenBusy != 0 || game.Busy != 0 || !game.story)
+            return;
+        MainForm& form = *game.frmMain;
+        game.Busy = 1;
+        form.lblEnd->setEnabled(false);
+        game.story->RunEnding();
+        form.lblEnd->setEnabled(true);
+        game.Busy = 0;
+        focusBoard(game);
     };
 
     connectBoard(game);

@@ -31,11 +31,15 @@ protected:
             TalkEngine& t = talkEngine(game);
             if ((t.TalkWait == 1 || t.TalkWait == -1) && t.CurrentTalkBox > 0)
                 EndTalkWait(game, t.CurrentTalkBox);
+            if ((t.TalkWait == 3 || t.TalkWait == -3) && menuChoice > 0)
+                EndTalkWait(game, menuChoice);
         });
     }
 
-    // From now on a player clicks every talk box that waits for a click.
+    // From now on a player clicks every talk box that waits for a click, and chooses
+    // menuChoice in every menu (0: lets timed menus run out).
     void clickTalksAsAPlayer() { clicker.start(5); }
+    int menuChoice = 0;
     ~GameFixture() override
     {
         form::resetProgramEnded();

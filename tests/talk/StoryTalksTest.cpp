@@ -42,6 +42,19 @@ TEST_F(StoryTalks, EveryTalkRunsWithoutADataError)
     });
     player.start();
 
+    AddTalker(game, QStringLiteral("＠"), 4, QStringLiteral("姉声"), 0, 0, 0, 0, 0);
+    // Every character printed stays inside its box, and no box grows past five lines.
+    const TalkLayout& l = t.layout;
+    QStringList overflowing;
+    int current = 0;
+    const auto log = t.onCharPrinted;
+    t.onCharPrinted = [&](QChar c) {
+        log(c);
+        form::PictureBox* b = box(t.CurrentTalkBox);
+        if (b->currentX() > l.BoxWidth - l.HMargin + 1 || b->height() > l.FullHeight)
+            overflowing << QString::number(current);
+    };
+
     int talks = 0;
     QStringList faulty;
     for (qsizetype at = 0; at + 4 <= records.size(); at += 4) {
@@ -49,8 +62,15 @@ TEST_F(StoryTalks, EveryTalkRunsWithoutADataError)
             continue;
         const int number = int(at / 4) + 1;
         ++talks;
-        // The story shows each talk after others: a box is open and a menu may be up.
-        ASSERT_TRUE(talk(QStringLiteral("÷〈前の話〉『はい／いいえ』")));
+        current = number;
+        // The story shows each talk after others: a box is open (here a talker's of its
+        // own, so that the talk's lines are counted alone) and a menu may be up.
+        ASSERT_TRUE(talk(QStringLiteral("※＠〈前の話〉『はい／いいえ』")));
+        // Names as long as the talks may quote: a player's name of four characters, and
+        // talk variables of two (a position, a letter, a direction).
+        for (int i = 1; i <= 4; ++i)
+            t.TalkNames[size_t(i)] = QStringLiteral("１２");
+        t.TalkNames[10] = QStringLiteral("ミナミナ");
         t.dataErrors.clear();
         ASSERT_TRUE(talk(number)) << number;
         if (!t.dataErrors.isEmpty())
@@ -59,4 +79,6 @@ TEST_F(StoryTalks, EveryTalkRunsWithoutADataError)
     }
     EXPECT_GT(talks, 10);
     EXPECT_TRUE(faulty.isEmpty()) << faulty.join(QLatin1Char('\n')).toStdString();
+    overflowing.removeDuplicates();
+    EXPECT_TRUE(overflowing.isEmpty()) << "talks beyond their box: " << overflowing.join(QLatin1Char(' ')).toStdString();
 }

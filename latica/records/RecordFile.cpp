@@ -1,0 +1,94 @@
+#include "RecordFile.h"
+
+#include "form/Cp932.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace record {
+
+namespace {
+
+const QString NameCaption = QStringLiteral(";プレーヤー名");
+const QString SolvedCaption = QStringLiteral(";解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み");
+
+} // namespace
+
+QString commentLine(int kind)
+{
+    return kind == 1 ? QStringLiteral(";このファイルはＣＤ－ＲＯＭから起動したときの、Laticaで使う個人成績データです。")
+                     : QStringLiteral(";このファイルはLaticaで使う個人成績データです。");
+}
+
+QString fileNameFor(const QString& playFileTitle)
+{
+    const qsizetype dot = playFileTitle.indexOf(QLatin1Char('.'));
+    return (dot < 0 ? playFileTitle : playFileTitle.left(dot)) + QStringLiteral(".log");
+}
+
+QStringList newRecord(int kind, int crossCount)
+{
+    return {commentLine(kind), NameCaption, Unregistered, SolvedCaption,
+            solvedText(std::vector<int>(size_t(std::max(crossCount, 0)) + 1, 0), crossCount)};
+}
+
+QString solvedText(const std::vector<int>& solved, int count)
+{
+    QStringList flags;
+    for (int i = 1; i <= count; ++i)
+        flags << QString::number(i < int(solved.size()) ? solved[size_t(i)] : 0);
+    return flags.join(QLatin1Char(','));
+}
+
+bool read(const QString& path, QStringList& lines, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    lines = form::splitLines(form::fromCp932(file.readAll()));
+    // What is missing reads as a new record has it: no name, nothing solved.
+    const QStringList blank = newRecord(0, 0);
+    for (qsizetype i = lines.size(); i < Lines; ++i)
+        lines << blank[i];
+    return true;
+}
+
+bool write(const QString& path, const QStringList& lines, QString* error)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += form::toCp932(line) + "\r\n";
+    // Unbuffered, a disk that fills up fails the write itself: a buffered write that
+    // failed only when committed was not noticed, and the cut file replaced the record.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString storableName(const QString& name)
+{
+    QString stored;
+    for (const uint c : name.toUcs4()) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        bool ok = true;
+        form::toCp932(one, &ok);
+        stored += ok ? one : QStringLiteral("？");
+    }
+    return stored;
+}
+
+} // namespace record

@@ -1,0 +1,11 @@
+#pragma once
+
+// The flows of the story that start-up, the main window's events and the game tick
+// start. The story implements them; the layers below it know only this.
+class StoryFlows {
+public:
+    virtual ~StoryFlows() = default;
+    virtual void RunOpening() = 0;
+    virtual void BeginPlay() = 0;
+    virtual void RunEnding() = 0;
+};

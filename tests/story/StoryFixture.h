@@ -1,0 +1,46 @@
+#pragma once
+#include "support/GameFixture.h"
+#include "support/PlayFiles.h"
+#include "support/TestSupport.h"
+
+#include "records/Records.h"
+#include "shell/MainFormEvents.h"
+#include "stage/BuildStage.h"
+#include "story/Story.h"
+
+#include <QDir>
+
+// A run as the opening leaves it: the stage built, a returning player with the sister as
+// adviser, a play file of `crossCount` cat puzzles with its record in a scratch folder,
+// the first puzzle greeted and on the board. A player clicks every talk.
+class StoryFixture : public GameFixture {
+protected:
+    explicit StoryFixture(int crossCount = 2)
+    {
+        game.OSPlatform = 2;
+        game.story = &story;
+        window.show();
+        ConnectMainFormEvents(game);
+        BuildStage(game);
+        QList<QStringList> sections;
+        for (int n = 1; n <= crossCount; ++n)
+            sections << playfiles::catSection(n);
+        game.PlayFileFolder = scratch(QStringLiteral("play/"));
+        game.PlayFileTitle = QStringLiteral("cats.kmi");
+        game.WorkFolder = scratch(QStringLiteral("work/"));
+        testsupport::writeFile(game.PlayFileFolder + game.PlayFileTitle, playfiles::file(crossCount, sections));
+        QDir().mkpath(game.WorkFolder);
+        game.CrossCount = crossCount;
+        game.CrossSolved.assign(size_t(crossCount) + 1, 0);
+        SetRecordFile(game);
+        SetTalkNames(game, QStringLiteral("●お姉ちゃん●お兄ちゃん●お母さん●お父さん"));
+        talkEngine(game).TalkNames[10] = QStringLiteral("ミナ");
+        game.Adviser = 1;
+        game.AdviserName = QStringLiteral("姉");
+        clickTalksAsAPlayer();
+        game.PlayActive = 1;
+        story.BeginPlay();
+    }
+
+    Story story{game};
+};
