@@ -58,6 +58,15 @@ void ClickOtherMas(Game& game, int n)
 
 } // namespace
 
+void ShowClue(Game& game, int q)
+{
+    MainForm& f = *game.frmMain;
+    const QString& clue = game.cross.Ques[q].QuesText;
+    f.lblQuesNmb->setCaption(fullWidthNumber(q));
+    f.lblQues->setFontSize(clue.size() <= 39 ? 14 : clue.size() <= 47 ? 12 : 10);
+    f.lblQues->setCaption(clue);
+}
+
 void SelectWord(Game& game, int n, int step)
 {
     MainForm& f = *game.frmMain;
@@ -75,10 +84,7 @@ void SelectWord(Game& game, int n, int step)
         setCellColour(game, cell, BoardColour::WordCell);
         p.Mas[cell].InWord = step;
     }
-    const QString& clue = p.Ques[s.CurQues].QuesText;
-    f.lblQuesNmb->setCaption(fullWidthNumber(s.CurQues));
-    f.lblQues->setFontSize(clue.size() <= 39 ? 14 : clue.size() <= 47 ? 12 : 10);
-    f.lblQues->setCaption(clue);
+    ShowClue(game, s.CurQues);
     if (s.CursorStep != step) {
         f.picControler(1)->setVisible(step == 1);
         f.picControler(2)->setVisible(step != 1);

@@ -4,6 +4,8 @@ struct Game;
 
 // The current word and the cursor: choosing, moving, turning, erasing and undoing.
 void SelectWord(Game& game, int n, int step);
+// Word q's number and clue, the clue in a font that fits its length.
+void ShowClue(Game& game, int q);
 void ClearWordMark(Game& game, int step);
 void MoveCursor(Game& game, int from, int to);
 void MoveCursorBy(Game& game, int d);

@@ -50,4 +50,9 @@ struct PlayState {
     // Per-puzzle story state
     int AdviceStage = 0;
     int NoOtherCross = 0;
+
+    // Scoring: scorings of the puzzle on the board (only a solved puzzle starts the count
+    // again), and the player's request to colour the rest at once
+    int ScoreCount = 0;
+    int SpeedUpMark = 0;
 };

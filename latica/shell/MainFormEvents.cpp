@@ -10,6 +10,7 @@
 #include "play/Cursor.h"
 #include "play/Entry.h"
 #include "play/GameTick.h"
+#include "play/Scoring.h"
 #include "play/KeypadLink.h"
 #include "stage/Anim.h"
 #include "talk/TalkEvents.h"
@@ -96,6 +97,28 @@ void ConnectMainFormEvents(Game& game)
         form.lblHelp->setEnabled(true);
         focusBoard(game);
     };
+    // A command that starts a talk flow: one at a time, never while the board is scored.
+    const auto command = [&game](std::function<bool()> allowed, std::function<void()> flow) {
+        return [&game, allowed, flow] {
+            if (game.AnswerOpenBusy == 0 && game.Busy == 0 && game.story && allowed()) {
+                game.Busy = 1;
+                flow();
+                game.Busy = 0;
+            }
+            focusBoard(game);
+        };
+    };
+    const auto always = [] { return true; };
+    f.lblAnswerOpen->onClick = command([&game] { return entryIdle(game); }, [&game] {
+        game.AnswerOpenBusy = 1;
+        game.story->AnswerOpen();
+        game.AnswerOpenBusy = 0;
+    });
+    f.lblMarkSpeedUp->onClick = [&game] {
+        StartSpeedUpMark(game);
+        focusBoard(game);
+    };
+    f.lblCrossChange->onClick = command(always, [&game] { game.story->ChangeCross(); });
     f.lblEnd->onClick = [&game] {
         if (game.PlayActive == 0) {
             game.frmMain->close();

@@ -8,4 +8,6 @@ public:
     virtual void RunOpening() = 0;
     virtual void BeginPlay() = 0;
     virtual void RunEnding() = 0;
+    virtual void AnswerOpen() = 0;
+    virtual void ChangeCross() = 0;
 };

@@ -17,8 +17,10 @@
 #include "keypad/frmKeypad.h"
 #include "play/CrossChoice.h"
 #include "play/KeypadLink.h"
+#include "play/Scoring.h"
 #include "play/SetCross.h"
 #include "records/Records.h"
+#include "shell/DataFailure.h"
 #include "shell/EndProgram.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
@@ -39,6 +41,16 @@ void Story::ChangeGalFaceWithTalk(int n, const QString& face)
     ::ChangeGalFaceWithTalk(game, n, face);
 }
 
+void Story::PutUpCross(int n)
+{
+    LoadMasLabels(game, 0);
+    QString error;
+    // Every puzzle was read when the file was chosen: only a file changed since fails.
+    if (SetCross(game, n, &error) == 0)
+        DataFailure(game, QStringLiteral("%1: %2").arg(game.PlayFileTitle, error));
+    game.CurCross = n;
+}
+
 // Talks that many flows share: waits, closing the talk boxes, the adviser choice and the
 // yes/no menus.
 /*
@@ -52,7 +64,7 @@ void Story::ChangeGalFaceWithTalk(int n, const QString& face)
 ':_...>1222 ▼×∴
 ':_...>1223 ▽※∴
 ':/New=???1
-':_...>1231 【●お姉ちゃん●お兄ちゃん●お母さん●お父さん】×÷〈だれといっしょに　解きますか？〉『①／②／③／④』☆⊿∴
+':_...>1231 【●お姉ちゃん●お兄ちゃん●お母さん●お父さん】÷〈だれといっしょに　解きますか？〉『①／②／③／④』☆⊿∴
 ':_...>1232 ÷〈㊥ですね。　すぐに　呼んできます！〉▼※∴
 ':/New=???1
 ':_...>1241 『はい／いいえ』★⊿∴
@@ -325,3 +337,334 @@ void Story::RunEnding()
     EndProgram(game);
 }
 
+// "問題変更": the adviser offers the next unsolved puzzle in place of this one.
+void Story::ChangeCross()
+{
+    const TalkEngine& t = talkEngine(game);
+    const QString adviserName = t.TalkNames[size_t(game.Adviser)];
+    const int next = NextUnsolvedCross(game.CurCross, game.CrossSolved, game.CrossCount);
+    if (next == 0) {
+        /*
+':/New=??01
+':_...>1801 ＃〈ほかに、まだ解いていない　パズルはありません。〉∴
+':/New=??01
+':_...>1901 ＋《ってことは、　これが最後のパズルだね！　いっしょに　やっつけちゃおう！》∴
+':_...>1902 ＋〈つまり、　こいつが最後ってわけだ。　逃げずに片づけるぞ。〉∴
+':_...>1903 ＋〈あら、これが　最後のパズルなのね。　ゆっくりでいいから、　いっしょに解きましょう。〉∴
+':_...>1904 ＋〈これが最後のパズルだ。　腰をすえてかかりなさい。〉∴
+':_...>1905 ＋〈もう！　さっき言ったじゃん。　ほかのは　ぜんぶ解いちゃったよ。〉∴
+':_...>1906 ＋〈だから、ほかには　もう残ってないって。　これを解くしかないだろ。〉∴
+':_...>1907 ＋〈さっきも言ったでしょう？　残っているのは　このパズルだけなのよ。〉∴
+':_...>1908 ＋〈ほかのパズルは　もうない。　さっきも言ったはずだ。〉∴
+        */
+        int k = 1;
+        QString face = QStringLiteral("-1");
+        if (game.play.NoOtherCross == 0) {
+            game.play.NoOtherCross = 1;
+            k = 0;
+            face = QStringLiteral("+1");
+            AdviserTalk(1801);
+            ZoomUpWord(game, adviserName, 1, 1, 3);
+            FlashAdviserSpot(game);
+        }
+        ChangeGalFaceWithTalk(game.Adviser + 4 * k + 1900, face);
+        AdviserTalk(1213);
+        return;
+    }
+    /*
+':/New=???1
+':_...>1911 ＋〈えっ、このパズル　あきらめちゃうの？　別のにする？〉∴
+':_...>1912 ＋〈なんだ、もう降参か？　ほかのに変えるのか？〉∴
+':_...>1913 ＋〈あら、このパズルは　もういいの？　ほかのに変えましょうか。〉∴
+':_...>1914 ＋〈このパズルは　ここまでにするか。〉∴
+':_...>1915 『問題を変える／このまま解く』☆⊿∴
+    */
+    SetTalkWaitTime(game, 6);
+    ChangeGalFaceWithTalk(game.Adviser + 1910, QStringLiteral("-1"));
+    AdviserTalk(1915);
+    int k = 0;
+    if (t.TalkMenuAnswer == 1) {
+        k = 1;
+        PutUpCross(next);
+    } else if (t.TalkMenuAnswer == 2) {
+        k = 2;
+    }
+    /*
+':/New=??01
+':_...>2001 ＋《じゃあ、このまま　いっしょにがんばろう！》∴
+':_...>2002 ＋〈返事なしか。　なら、このまま続行だな。〉∴
+':_...>2003 ＋〈このまま、もう少し　がんばってみましょう。〉∴
+':_...>2004 ＋〈うむ。　このまま続けなさい。〉∴
+':_...>2005 ＋《はい、次のパズルだよ！　今度こそ解いちゃおう！》∴
+':_...>2006 ＋〈ほら、次のやつだ。　今度は投げ出すなよ。〉∴
+':_...>2007 ＋〈はい、新しいパズルよ。　今度は解けるといいわね。〉∴
+':_...>2008 ＋〈次のパズルだ。　気を取り直して　いきなさい。〉∴
+':_...>2009 ＋《えらい、⑩！　その調子でがんばろう！》∴
+':_...>2010 ＋〈おう、それでこそだ。　最後まで付き合ってやる。〉∴
+':_...>2011 ＋〈そうね、それがいいわ。　あせらず解きましょうね。〉∴
+':_...>2012 ＋〈うむ、それでいい。　粘り強くいきなさい。〉∴
+    */
+    ChangeGalFaceWithTalk(game.Adviser + 4 * k + 2000, QStringLiteral("+1"));
+    AdviserTalk(1213);
+}
+
+// "完 成": the adviser looks at the board; a full board is scored when the player says so.
+void Story::AnswerOpen()
+{
+    const TalkEngine& t = talkEngine(game);
+    const QString adviserName = t.TalkNames[size_t(game.Adviser)];
+    /*
+':/New=??01
+':_...>2101 ＋《どれどれ……》∴
+    */
+    AdviserTalk(2101);
+    ZoomUpWord(game, adviserName, 1, 1, 2);
+    FlashAdviserSpot(game);
+    game.sound.PlayMusic(QStringLiteral("BGM挿入曲1"));
+
+    // The verdict: 0 no answer, 1 not yet, 2 a few cells empty, 3 many empty, 4 empty
+    // after an earlier scoring, 5 the first scoring, 6 a scoring again.
+    const int blanks = CountBlankMas(game);
+    const int scorings = game.play.ScoreCount;
+    int v = 0;
+    /*
+':/New=???1
+':_...>2111 ＋《ぜんぶうまったじゃん！　採点しちゃう？》∴
+':_...>2112 ＋〈お、一応全部うめたな。　採点するか？〉∴
+':_...>2113 ＋〈まあ、よくうめたわね。　採点してみましょうか？〉∴
+':_...>2114 ＋〈すべてうまったようだ。　答え合わせをするか。〉∴
+':_...>2115 『採点する／まだしない』☆⊿∴
+':/New=???1
+':_...>2121 ＃〈うめていないマスが　まだ残っています。〉∴
+    */
+    if (blanks == 0) {
+        SetTalkWaitTime(game, 6);
+        ChangeGalFaceWithTalk(game.Adviser + 2110, QStringLiteral("+1"));
+        AdviserTalk(2115);
+        if (t.TalkMenuAnswer == 1)
+            v = scorings == 0 ? 5 : 6;
+        else if (t.TalkMenuAnswer == 2)
+            v = 1;
+    } else if (scorings != 0) {
+        v = 4;
+    } else {
+        v = blanks >= game.cross.MasMaxX * game.cross.MasMaxY / 3 ? 3 : 2;
+    }
+    if (v >= 2 && v <= 4) {
+        AdviserTalk(2121);
+        ZoomUpWord(game, adviserName, 1, 1, 3);
+        FlashAdviserSpot(game);
+    }
+    /*
+':/New=??01
+':_...>2201 ＋〈まだ自信ないのかな？　じゃあ、見直してみよう。〉∴
+':_...>2202 ＋〈なんだ、黙りこんで。　採点はあとでいいんだな。〉∴
+':_...>2203 ＋〈お返事がないわね。　採点はまたにしましょう。〉∴
+':_...>2204 ＋〈うむ、では　採点はあとにしよう。〉∴
+':_...>2205 ＋《おっ、慎重派だね。　じっくり見直そう！》∴
+':_...>2206 ＋〈そうか、まあ　急ぐこともないな。〉∴
+':_...>2207 ＋〈そうね。念のため　見直しましょうね。〉∴
+':_...>2208 ＋〈うむ、見直しは　よい心がけだ。〉∴
+':_...>2209 ＋《あと少しだよ！　あいてるマスを　うめちゃおう！》∴
+':_...>2210 ＋〈惜しいな、　まだ穴が残ってるぞ。　全部うめてから押せよ。〉∴
+':_...>2211 ＋〈もうひと息ね。　あいているマスを　うめてから、　採点しましょうね。〉∴
+':_...>2212 ＋〈まだ空白がある。　うめ終えてから　出直しなさい。〉∴
+':_...>2213 ＋《ちょっとちょっと、　まだスカスカじゃん！》
+':^...^.... ＋〈気が早いなあ、⑩。〉∴
+':_...>2214 ＋〈おいおい、　まだ穴だらけだろ。　せっかちにも　ほどがあるぞ。〉∴
+':_...>2215 ＋〈あらあら、　まだあいているマスが　たくさんあるわよ。　あせらなくていいのよ。〉∴
+':_...>2216 ＋〈これでは　採点のしようがない。　まずは、うめなさい。〉∴
+':_...>2217 ＋〈あれ？　あいてるマスがあるよ。　ちゃんとうめてから、　もう一回ね！〉∴
+':_...>2218 ＋〈おい、　空きマスがあるだろ。　採点は全部うめてからだ。〉∴
+':_...>2219 ＋〈あら、まだ　うまっていないマスが　あるわよ。　採点は、そのあとでね。〉∴
+':_...>2220 ＋〈空白が残っている。　うめ忘れではないか。〉∴
+':_...>2221 ＋《よーし、ついに採点だね！　うう、ドキドキする……》∴
+':_...>2222 ＋〈よし、勝負だな。　覚悟はいいか？〉∴
+':_...>2223 ＋〈さあ、答え合わせよ。　合っているといいわね。〉∴
+':_...>2224 ＋〈うむ。　では、採点に入る。〉∴
+':_...>2225 ＋《今度こそ、　全部合ってますように！》∴
+':_...>2226 ＋〈ちゃんと直したろうな？　もう一回いくぞ。〉∴
+':_...>2227 ＋〈もう一度ね。　今度は大丈夫だと思うわ。〉∴
+':_...>2228 ＋〈では、直した成果を　見せてもらおう。〉∴
+    */
+    ChangeGalFaceWithTalk(game.Adviser + 4 * v + 2200, QStringLiteral("-1"));
+    AdviserTalk(1213);
+    if (v == 5 || v == 6)
+        ScoreCross();
+}
+
+// The scoring walk over the whole board, then the verdict.
+void Story::ScoreCross()
+{
+    ++game.play.ScoreCount;
+    /*
+':/New=??01
+':_...>2301 ＋〈じゃあ、いくよ……！　赤くなったマスは　まちがいだからね。〉∴
+':_...>2302 ＋〈一語ずつ見ていくぞ。　待ちきれなきゃ、　「高速採点」を押せ。〉∴
+':_...>2303 ＋〈お母さんも　どきどきするわ。　落ち着いて　見ていましょうね。〉∴
+':_...>2304 ＋〈では、答え合わせだ。　よく見ておきなさい。〉∴
+    */
+    SetTalkWaitTime(game, 3);
+    ChangeGalFaceWithTalk(game.Adviser + 2300, QStringLiteral("-1"));
+    AdviserTalk(1213);
+    BeginScoringDisplay(game);
+    ScoreWords(game);
+    if (game.play.SpeedUpMark == 1)
+        ScoreAllAtOnce(game);
+    EndScoringDisplay(game);
+    const int wrong = CountWrongMas(game);
+    if (wrong > 0) {
+        ResetMasColours(game);
+        SelectFirstWrongWord(game);
+    }
+    ScoreResult(wrong);
+}
+
+// Wrong cells: the adviser consoles (the talks stand at the end, by their numbers). None:
+// the puzzle is solved and recorded, and the player goes on to the next one, or the game
+// ends when every puzzle is solved.
+void Story::ScoreResult(int wrong)
+{
+    const TalkEngine& t = talkEngine(game);
+    const QString adviserName = t.TalkNames[size_t(game.Adviser)];
+    const int scorings = game.play.ScoreCount;
+    if (wrong > 0) {
+        const int k = scorings <= 1 ? 0 : scorings == 2 ? 1 : scorings == 3 ? 2 : 3;
+        ChangeGalFaceWithTalk(game.Adviser + 4 * k + 2700, QStringLiteral("-1"));
+        AdviserTalk(1213);
+        ChangeGalFace(game, QStringLiteral("+1"));
+        return;
+    }
+    /*
+':/New=??01
+':_...>2401 ＃〈全問正解です！〉∴
+':/New=??01
+':_...>2501 ＋《やったー！　一回で全部正解だよ！》
+':^...^.... ＋〈すごいじゃん、⑩！　お姉ちゃん、負けそう。〉▼×∴
+':_...>2502 ＋《一発で全問正解かよ！》
+':^...^.... ＋〈まあ、やるじゃないか。〉▼×∴
+':_...>2503 ＋《まあ、すごいわ！》
+':^...^.... ＋〈一度で解けたのね。　よくがんばったわ。　疲れたでしょう？〉▼×∴
+':_...>2504 ＋〈……うむ、文句なしだ。〉
+':^...^.... ＋《見事だ、⑩。》▼×∴
+':_...>2505 ＋《やったね、⑩！　ついに全部正解だよ！》
+':^...^.... ＋〈見直したかいがあったね！〉▼×∴
+':_...>2506 ＋〈ふう、やっと合ったな。〉
+':^...^.... ＋〈手こずらせやがって。　……よくやったよ。〉▼×∴
+':_...>2507 ＋〈よかった、全部正解よ。　あきらめずに直して、　えらかったわね。〉▼×∴
+':_...>2508 ＋〈うむ、全問正解だ。　よく粘った。〉▼×∴
+    */
+    AdviserTalk(2401);
+    ZoomUpWord(game, adviserName, 1, 1, 3);
+    FlashAdviserSpot(game);
+    int k = scorings > 1 ? 1 : 0;
+    ChangeGalFaceWithTalk(game.Adviser + 4 * k + 2500, QStringLiteral("=5"));
+    game.CrossSolved[size_t(game.CurCross)] = 1;
+    SaveRecord(game);
+    const int next = NextUnsolvedCross(game.CurCross, game.CrossSolved, game.CrossCount);
+    if (next == 0) {
+        /*
+':/New=???1
+':_...>2511 ＋《すごいすごい！　これでパズルは　ぜんぶ解いちゃったよ！》
+':^...^.... ＋〈⑩って天才かも！〉∴
+':_...>2512 ＋《やったな、⑩！　これで全部解けたぞ！》
+':^...^.... ＋〈正直、ここまでやるとは　思わなかったぜ。〉∴
+':_...>2513 ＋《まあ、全部のパズルを　解いてしまったのね！》
+':^...^.... ＋〈お母さん、うれしいわ。　今夜はごちそうね。〉∴
+':_...>2514 ＋〈うむ……　すべて解いたか。〉
+':^...^.... ＋《大したものだ、⑩。　父さんも鼻が高い。》∴
+':/New=???1
+':_...>2521 ＋《楽しかったね、⑩！》
+':^...^.... ＋〈新しいパズルも、　お姉ちゃんと　いっしょに解こうね！〉∴
+':_...>2522 ＋〈じゃ、オレは行くぞ。〉
+':^...^.... ＋〈別のパズルを見つけたら、　また呼べよ。〉∴
+':_...>2523 ＋〈お疲れさま、⑩。　今日はゆっくり　休みなさいね。〉∴
+':_...>2524 ＋〈うむ、⑩。　今日はよくやった。〉
+':^...^.... ＋〈また付き合おう。〉∴
+':_...>2525 ＃〈おめでとうございます！　このファイルのパズルは　すべて解きおえました。〉▽※∴
+        */
+        ChangeGalFaceWithTalk(game.Adviser + 2510, QStringLiteral("=4"));
+        AdviserTalk(1213);
+        ChangeGalFaceWithTalk(game.Adviser + 2520, QStringLiteral("=5"));
+        AdviserTalk(1223);
+        LeaveAdviser(game);
+        AdviserTalk(2525);
+        SlideWord(game, adviserName, 4, 1, 2, 2);
+        WaitTime(2);
+        EndProgram(game);
+    }
+    /*
+':/New=???1
+':_...>2531 ＋〈このまま次のパズルも　やっちゃう？〉∴
+':_...>2532 ＋〈勢いのあるうちに、　次もいくか？〉∴
+':_...>2533 ＋〈次も解いてみる？　疲れたら休んでいいのよ。〉∴
+':_...>2534 ＋〈次のパズルに進むか。〉∴
+':_...>2535 『次へ進む／ここで終わる』☆⊿∴
+':/New=??01
+':_...>2601 ＋《ぼーっとしてるなら、　次いっちゃうよ！》∴
+':_...>2602 ＋〈黙ってるなら、　次に進むぞ。〉∴
+':_...>2603 ＋〈考えごとかしら。　次へ進みましょうね。〉∴
+':_...>2604 ＋〈うむ、では次へ進もう。〉∴
+':_...>2605 ＋《さっすが⑩！　次もいっしょに解こうね！》∴
+':_...>2606 ＋〈よし、次だ。　ついてこいよ。〉∴
+':_...>2607 ＋〈それじゃ、次のパズルね。　無理はしないでね。〉∴
+':_...>2608 ＋〈よろしい。　次のパズルだ。〉∴
+':_...>2609 ＋〈そっかぁ、今日は　ここまでかあ。〉
+':^...^.... ＋《またね、⑩！》∴
+':_...>2610 ＋〈そうか。　じゃ、またな、⑩。〉∴
+':_...>2611 ＋〈そうね、　よくがんばったものね。　ゆっくり休みなさい。〉∴
+':_...>2612 ＋〈うむ。　今日はここまでとしよう。　ご苦労だった、⑩。〉∴
+':_...>2613 ＃〈お疲れさまでした。　残りのパズルは、　また今度どうぞ。〉▽※∴
+':/New=??01
+':_...>2701 ＋《あちゃー、おしい！》
+':^...^.... ＋〈まちがいがあったみたい。　カーソルのとこが　あやしいよ！〉∴
+':_...>2702 ＋〈残念、まちがいありだ。　最初はこんなもんだろ。　カーソルの所から　直してみろ。〉∴
+':_...>2703 ＋〈まちがいが見つかったわ。〉
+':^...^.... ＋〈大丈夫、すぐ直せるわよ。　カーソルのあるマスから　見直しましょう。〉∴
+':_...>2704 ＋〈うむ、まちがいがある。〉
+':^...^.... ＋〈まず、カーソルのマスを　確かめなさい。〉∴
+':_...>2705 ＋〈うーん、まだ　まちがいが残ってるよ。〉
+':^...^.... ＋〈お姉ちゃんに聞いても　いいんだよ？〉∴
+':_...>2706 ＋〈おいおい、二回目も　まちがいありかよ。〉
+':^...^.... ＋〈しょうがないな、　もう一回よく見直せ。〉∴
+':_...>2707 ＋〈まだ、合っていない所が　あるみたいね。〉
+':^...^.... ＋〈ひと息いれて、　お茶でもどうかしら。〉∴
+':_...>2708 ＋〈まだ合わんか。〉
+':^...^.... ＋〈あせることはない。　ひとつずつ、じっくりだ。〉∴
+':_...>2709 ＋《ええー、また？》
+':^...^.... ＋〈⑩、もしかして　クロスワード苦手？　ふふっ、お姉ちゃんに　まかせてよ！〉∴
+':_...>2710 ＋〈三回目でもまだかよ。〉
+':^...^.... ＋〈どこで詰まってるんだ？　兄ちゃんが見てやるよ。〉∴
+':_...>2711 ＋〈あらあら、まだなのね。〉
+':^...^.... ＋〈少し疲れたのかしら。　休みながらでいいのよ。〉∴
+':_...>2712 ＋〈手ごわいようだ。〉
+':^...^.... ＋〈一度手を止めて、　カギを読み直しなさい。〉∴
+':_...>2713 ＋〈もう、⑩ったら！〉
+':^...^.... ＋〈なんだか心配だよ……　ひとりで悩まないで、　お姉ちゃんを頼ってよね。〉∴
+':_...>2714 ＋〈おい、何回目だよ。〉
+':^...^.... ＋〈……大丈夫か、お前。　意地はってないで、　兄ちゃんに聞けって。〉∴
+':_...>2715 ＋〈まあ、まだ合わないのね。〉
+':^...^.... ＋〈お母さん、心配だわ。　今日はもう休んだら　どうかしら。〉∴
+':_...>2716 ＋〈……ふむ。〉
+':^...^.... ＋〈こういう時は、　頭を冷やすのが　いちばんだ。〉∴
+    */
+    SetTalkWaitTime(game, 6);
+    ChangeGalFaceWithTalk(game.Adviser + 2530, QStringLiteral("=5"));
+    AdviserTalk(2535);
+    const int answer = t.TalkMenuAnswer;
+    if (answer >= 0 && answer <= 2)
+        k = answer;
+    ChangeGalFaceWithTalk(game.Adviser + 4 * k + 2600, QStringLiteral("=3"));
+    if (answer == 0 || answer == 1) {
+        AdviserTalk(1213);
+        PutUpCross(next);
+        game.play.ScoreCount = 0;
+    } else if (answer == 2) {
+        AdviserTalk(1223);
+        LeaveAdviser(game);
+        AdviserTalk(2613);
+        SlideWord(game, adviserName, 4, 1, 2, 2);
+        WaitTime(2);
+        EndProgram(game);
+    }
+}

@@ -14,8 +14,14 @@ public:
     void RunOpening() override;
     void BeginPlay() override;
     void RunEnding() override;
+    void AnswerOpen() override;
+    void ChangeCross() override;
 
 private:
+    void ScoreCross();
+    void ScoreResult(int wrong);
+    // Puts puzzle n on the board in place of the one there.
+    void PutUpCross(int n);
     void AdviserTalk(int n);
     void ChangeGalFaceWithTalk(int n, const QString& face);
     // Waits, with events running, until a timed wait of the title has ended one way or

@@ -99,8 +99,10 @@ public:
 
     // Where the mouse pointer is, in main-window coordinates; tests may replace it.
     std::function<QPoint()> pointerPosition;
-    // Called after each character printed into a box (measurements and tests).
+    // Called after each character printed into a box, and with the number of each talk
+    // fetched by number (measurements and tests).
     std::function<void(QChar)> onCharPrinted;
+    std::function<void(int)> onTalkFetched;
 
     // A tmrTalk tick is being handled; ticks arriving inside it (while a box animates or
     // a pause runs) are skipped.

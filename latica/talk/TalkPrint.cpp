@@ -147,8 +147,11 @@ void AdviserTalk(Game& game, int n)
         return;
     }
     talk::TalkText text = t.data.fetch(n);
-    if (n > 0)
+    if (n > 0) {
         t.lastTalkNumber = n;
+        if (t.onTalkFetched)
+            t.onTalkFetched(n);
+    }
     if (!text.ok()) {
         // A talk that cannot be read shows nothing; the one before still finishes first.
         t.reportDataError(text.error);

@@ -37,10 +37,25 @@ protected:
         talkEngine(game).TalkNames[10] = QStringLiteral("ミナ");
         game.Adviser = 1;
         game.AdviserName = QStringLiteral("姉");
+        talkEngine(game).onTalkFetched = [this](int n) { talks.push_back(n); };
         clickTalksAsAPlayer();
         game.PlayActive = 1;
         story.BeginPlay();
     }
 
+    // Writes every answer of the board, with the given cells (row, column) left as "　".
+    void fillBoard(const QList<QPoint>& blanks = {})
+    {
+        Puzzle& p = game.cross;
+        for (int r = 1; r <= p.MasMaxY; ++r)
+            for (int c = 1; c <= p.MasMaxX; ++c) {
+                MasData& m = p.Mas[p.index(r, c)];
+                if (m.Kind != 1)
+                    m.Entry = blanks.contains(QPoint(c, r)) ? QStringLiteral("　") : m.Answer;
+            }
+    }
+    bool shown(int talk) const { return std::find(talks.begin(), talks.end(), talk) != talks.end(); }
+
     Story story{game};
+    std::vector<int> talks;  // every talk fetched by number, in order
 };
