@@ -53,6 +53,7 @@ void PlayKeyDown(Game& game, int key)
         return;
     }
     s.LastKeyTime = form::Clock::instance().wholeSecondsSinceMidnight();
+    s.LastKeyMoment = form::Clock::instance().monotonicSeconds();
     if (key >= 'A' && key <= 'Z') {
         if (game.KeypadMode == 0)
             s.PendingInput += QChar(0xFF21 + (key - 'A'));

@@ -5,6 +5,7 @@
 #include "form/Clock.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
+#include "shell/StoryFlows.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ void kumiStep(Game& game)
     }
     if (s.KumiTick % 200 == 0) {
         ImproveMood(game);
-        if (game.Busy == 0) {
+        if (game.Busy == 0 && game.story) {
             game.Busy = 1;
-            TimedTalk(game);
+            game.story->TimedTalk();
             game.Busy = 0;
         }
         game.frmMain->picCrossStage->setFocus();
@@ -101,7 +102,8 @@ void UpdatePlayClock(Game& game)
     s.PassedMinute = (elapsed / 60) % 60;
     s.PassedHour = elapsed / 3600;
     if (s.PassedHour >= 10) {
-        TimeOutEnding(game);
+        if (game.story)
+            game.story->TimeOutEnding();
         return;
     }
     game.frmMain->lblPassedTime->setCaption(playClockText(s.PassedHour, s.PassedMinute, s.PassedSecond));

@@ -29,6 +29,7 @@ struct PlayState {
     int BoardSerial = 0;    // counts the boards laid out: a cell roll stops on a new one
     int EntryCount = 0;
     int LastKeyTime = 0;
+    double LastKeyMoment = 0;  // the time source's monotonic seconds at LastKeyTime
 
     // View
     int CrossViewX = 1, CrossViewY = 1;

@@ -38,6 +38,7 @@ int SetCross(Game& game, int n, QString* error)
     game.AnswerOpenBusy = 0;
     ResetPlayClock(game);
     s.LastKeyTime = s.PlayStart;
+    s.LastKeyMoment = s.PlayStartTime;
     s.EntryCount = 0;
     f.tmrKumi.setEnabled(true);
     return 1;

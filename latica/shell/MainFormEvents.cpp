@@ -119,6 +119,7 @@ void ConnectMainFormEvents(Game& game)
         focusBoard(game);
     };
     f.lblCrossChange->onClick = command(always, [&game] { game.story->ChangeCross(); });
+    f.lblAdvice->onClick = command(always, [&game] { game.story->GiveAdvice(); });
     f.lblEnd->onClick = [&game] {
         if (game.PlayActive == 0) {
             game.frmMain->close();

@@ -13,6 +13,9 @@ public:
     void randomize();
     // A number in [0, 1).
     double next();
+    // An integer drawn evenly from 0..n, and from 1..n.
+    int RandomFrom0(int n) { return static_cast<int>((n + 1) * next()); }
+    int RandomFrom1(int n) { return static_cast<int>(next() * n) + 1; }
 
 private:
     std::mt19937 m_engine{FixedSeed};

@@ -10,4 +10,9 @@ public:
     virtual void RunEnding() = 0;
     virtual void AnswerOpen() = 0;
     virtual void ChangeCross() = 0;
+    virtual void GiveAdvice() = 0;
+    // Started by the game tick: a remark at most once a minute, and the ending after ten
+    // hours of play.
+    virtual void TimedTalk() = 0;
+    virtual void TimeOutEnding() = 0;
 };

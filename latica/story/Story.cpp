@@ -16,20 +16,26 @@
 #include "form/Pump.h"
 #include "keypad/frmKeypad.h"
 #include "play/CrossChoice.h"
+#include "play/Advice.h"
 #include "play/KeypadLink.h"
 #include "play/Scoring.h"
 #include "play/SetCross.h"
+#include "play/TimedEvents.h"
 #include "records/Records.h"
 #include "shell/DataFailure.h"
 #include "shell/EndProgram.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
+#include "shell/Messages.h"
 #include "shell/StartUp.h"
 #include "stage/Anim.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
+
+#include <algorithm>
+#include <array>
 
 void Story::AdviserTalk(int n)
 {
@@ -667,4 +673,305 @@ void Story::ScoreResult(int wrong)
         WaitTime(2);
         EndProgram(game);
     }
+}
+
+// The advice label: a hint about the current word, drawn from a range that moves with
+// the advice stage, from a letter given away to refusals; asked too often, the adviser
+// gives up and the game ends.
+void Story::GiveAdvice()
+{
+    TalkEngine& t = talkEngine(game);
+    PlayState& s = game.play;
+    const AdvicePick pick = PickAdvice(s.AdviceStage, game.gal.GalFaceNo, s.NoOtherCross, game.random);
+    ++s.AdviceStage;
+    // The talk variables borrow the names the adviser menu set, which the zoom and the
+    // slide show: those come back after the advice.
+    const std::array<QString, 5> names{t.TalkNames[0], t.TalkNames[1], t.TalkNames[2], t.TalkNames[3],
+                                       t.TalkNames[4]};
+    std::array<QString, 5> variables = names;
+    const QString word = s.CurQues > 0 ? game.cross.Ques[s.CurQues].Answer : QString();
+    const int position = s.CursorStep > 0 ? (s.CursorMas - s.WordStart) / s.CursorStep + 1 : 1;
+    const int a = PrepareAdviceNames(pick.kind, word, position, s.CursorStep == 1, game.random, variables);
+    for (int i = 1; i <= 4; ++i)
+        t.TalkNames[size_t(i)] = variables[size_t(i)];
+    const int f = pick.face;
+    const QString adviserName = names[size_t(game.Adviser)];
+
+    /*
+':/New=??01
+':_...>2801 ＋〈……また？〉∴
+':/New=??01
+':_...>2901 ＋《それなら　わかるよ！　いまのマスは　「②」だね。》∴
+':_...>2902 ＋〈なんだ、そこか。　そいつは「②」だ。〉∴
+':_...>2903 ＋〈あら、そこなら　わかるわ。　そのマスは「②」よ。〉∴
+':_...>2904 ＋〈うむ。　そこは「②」だ。〉∴
+':_...>2905 ＋〈えっとね、　③の言葉の　①文字目は　「②」だよ。〉∴
+':_...>2906 ＋〈いいか、③の言葉の　①文字目は「②」だ。　これで進めるだろ。〉∴
+':_...>2907 ＋〈③の言葉を　見てごらんなさい。　①文字目は、　「②」なのよ。〉∴
+':_...>2908 ＋〈③の①文字目に　「②」を入れなさい。〉∴
+':_...>2909 ＋〈③の①文字目、　「②」だよ。　そしたら④の言葉も　見えてくるでしょ？〉∴
+':_...>2910 ＋〈③の①文字目が　「②」だぞ。　あとは④のほうから　攻めてみろよ。〉∴
+':_...>2911 ＋〈③の言葉の　①文字目は、　「②」だと思うわ。　④の言葉と　照らし合わせてみて。〉∴
+':_...>2912 ＋〈③の①文字目は　「②」だ。　④の言葉で　確かめなさい。〉∴
+':_...>2913 ＋〈カギを声に出して　読んでみたら？　ふっと浮かぶかもよ。〉∴
+':_...>2914 ＋〈カギを　もう一回　よく読んでみろ。　ひっかけが　あるかもしれないぞ。〉∴
+':_...>2915 ＋〈お茶でも　いれましょうか。　カギをゆっくり読めば、　きっと思いつくわよ。〉∴
+':_...>2916 ＋〈カギを一語ずつ　読みなさい。　答えは、たいてい　そこにある。〉∴
+':_...>2917 ＋〈え～、もう聞くの？　交わってる言葉を　先にうめてみなよ。〉∴
+':_...>2918 ＋〈なんだ、もう降参か？　交わる言葉を　先に片づけろ。　そしたら見えてくるだろ。〉∴
+':_...>2919 ＋〈あらあら、　もう降参なの？　交わっている言葉から　うめてごらんなさい。〉∴
+':_...>2920 ＋〈もう音を上げるのか。　交わる言葉が　手がかりになる。〉∴
+':_...>2921 ＋〈文字数を　数えてみて。　あてはまる言葉、　けっこう　しぼれるよ。〉∴
+':_...>2922 ＋〈マスの数を　数えてみろ。　その長さで入る言葉は　限られてるだろ。〉∴
+':_...>2923 ＋〈似た意味の言葉を　思い浮かべてごらん。　マスの数に合うものが　あるはずよ。〉∴
+':_...>2924 ＋〈急がば回れ、だ。　カギの意味を　別の言い方に　置きかえてみなさい。〉∴
+':_...>2925 ＋〈うーん、そこは　自分で考えてほしいな。　ほかの言葉を　先にやって、　あとで戻ればいいじゃん。〉∴
+':_...>2926 ＋〈そこは自分で考えろ。　詰まったら、いったん　ほかの言葉に　移ってみな。〉∴
+':_...>2927 ＋〈ここは自分で　考えてみましょうね。　ほかの所をうめてから　戻ってくればいいのよ。〉∴
+':_...>2928 ＋〈そこは、お前が　考えなさい。　ほかを先に　うめるのも手だ。〉∴
+':_...>2929 ＋〈しょうがないなあ。　③の①文字目は　「②」。　今回だけだよ？〉∴
+':_...>2930 ＋〈ちっ、しょうがねえな。　③の①文字目には　「②」が入るぞ。　次は自分でやれよ。〉∴
+':_...>2931 ＋〈しかたないわね。　③の①文字目は　「②」よ。　甘やかしすぎかしら。〉∴
+':_...>2932 ＋〈……今回だけだ。　③の①文字目。　答えは「②」。〉∴
+':_...>2933 ＋〈ふふん、教えな～い。　わかったら、きっと　「なあんだ」って言うよ。〉∴
+':_...>2934 ＋〈教えてやってもいいが、　それじゃ　つまらないだろ？　お前なら　ひらめくって。〉∴
+':_...>2935 ＋〈ふふ、どうしようかしら。　答えは案外、身近な　言葉かもしれないわよ。〉∴
+':_...>2936 ＋〈父さんにもわからん。　……というのは冗談だ。　まあ、もう少し　ねばってみなさい。〉∴
+':_...>2937 ＋〈この問題、　手強いよね。　いっそ　「問題変更」しちゃう？〉∴
+':_...>2938 ＋〈この問題は　相性が悪いみたいだな。　「問題変更」で　別のに替えたらどうだ？〉∴
+':_...>2939 ＋〈少し　気分を変えましょうか。　「問題変更」で　ほかの問題に　してもいいのよ。〉∴
+':_...>2940 ＋〈うむ、これは　難問だ。　「問題変更」で　別の問題にかかるのも　よかろう。〉∴
+':_...>2941 ＋〈また～？　さっき　聞いたばっかりじゃん。〉∴
+':_...>2942 ＋〈また　オレかよ。　ちょっとは　間を空けろって。〉∴
+':_...>2943 ＋〈あら、また？　さっきも　聞いたばかりでしょう？〉∴
+':_...>2944 ＋〈またか。　……⑩、少し　落ち着きなさい。〉∴
+':_...>2945 ＋〈お姉ちゃんの答えを　写してるだけじゃ、　力がつかないよ？〉∴
+':_...>2946 ＋〈オレに頼ってるうちは、　いつまでも　うまくならないぞ。〉∴
+':_...>2947 ＋〈人に頼ってばかりだと、　自分の力に　ならないのよ。〉∴
+':_...>2948 ＋〈自分で解いてこそ、　パズルは　おもしろいのだ。〉∴
+':_...>2949 ＋〈あのね、　お姉ちゃんだって　ひまじゃないんだよ。　マンガの続き、　読みたいんだけどな。〉∴
+':_...>2950 ＋〈あのな、オレにも　やることが　あるんだよ。　宿題とか、いろいろな。〉∴
+':_...>2951 ＋〈お母さん、夕ごはんの　支度もあるのよ。　少しは　自分で考えなさい。〉∴
+':_...>2952 ＋〈父さんは　いま、　新聞を読んでいるのだが。〉∴
+':_...>2953 ＋〈これで何回目か、　数えてる？　お姉ちゃんは　数えてるよ！〉∴
+':_...>2954 ＋〈何回目だと　思ってるんだ。　少しは　自分の頭を使え。〉∴
+':_...>2955 ＋〈困った子ね。　少しは　お母さんにも　休ませてちょうだい。〉∴
+':_...>2956 ＋〈……⑩。　父さんは　辞書ではない。〉∴
+':_...>2957 ＋《ぷんっ。　その質問には　もう答えません！》∴
+':_...>2958 ＋〈……聞こえないな。　オレは　何も聞いてないぞ。〉∴
+':_...>2959 ＋〈お母さんだって、　何でも　わかるわけじゃ　ないのよ。〉∴
+':_...>2960 ＋〈聞けば　何でも出てくると　思わないことだ。〉∴
+':_...>2961 ＋〈いい？⑩ちゃん。　お姉ちゃんのヒント、　もう　品切れ寸前だよ。〉∴
+':_...>2962 ＋〈言っとくけどな、　ヒントは　もう　ほとんど残ってないぞ。〉∴
+':_...>2963 ＋〈いいこと、⑩。　お母さんのヒントは、　もう　残り少ないわよ。〉∴
+':_...>2964 ＋〈⑩、聞きなさい。　父さんの助けも、　そろそろ　終わりだ。〉∴
+':_...>2965 ＋〈……つーん。　知らないもん。　自分で　考えれば？〉∴
+':_...>2966 ＋〈……ふん。　勝手にやってろ。〉∴
+':_...>2967 ＋〈……はあ。　お母さん、ちょっと　悲しくなってきたわ。〉∴
+':_...>2968 ＋〈……父さんは、　何も言わん。〉∴
+':_...>2969 ＋〈だーめ。　もう、ひと文字だって　教えてあげないよ。〉∴
+':_...>2970 ＋〈断る。　自分で　なんとかしろ。〉∴
+':_...>2971 ＋〈だめよ。　今度ばかりは　教えてあげません。〉∴
+':_...>2972 ＋〈教えられん。　これ以上は　お前のためにならん。〉∴
+':_...>2973 ＋〈これ以上　聞いたら、　お姉ちゃん、　部屋に帰っちゃうからね！〉∴
+':_...>2974 ＋〈いい加減にしろよ。　もう一回　聞いてみろ、　オレは帰るぞ。〉∴
+':_...>2975 ＋〈あんまり聞くと、　お母さん、　お台所に戻りますからね。〉∴
+':_...>2976 ＋〈次に聞いたら、　父さんは　席を立つ。　よいな。〉∴
+':_...>2977 ＋《もう、いやっ！　こんなの限界だよ！》∴
+':_...>2978 ＋〈……もういい。　聞きあきた。〉∴
+':_...>2979 ＋〈……ふう。　お母さん、もう疲れたわ。〉∴
+':_...>2980 ＋〈……うむ。もはや、　父さんの出る幕ではない。〉∴
+':_...>2981 ＋〈③の二文字の言葉ね。　①の文字は　「②」だよ。〉∴
+':_...>2982 ＋〈たった二文字だろ。　①に「②」を　入れてみろ。〉∴
+':_...>2983 ＋〈③の言葉は　二文字ね。　①の文字は、　「②」よ。〉∴
+':_...>2984 ＋〈二文字の言葉か。　③の①は　「②」だ。〉∴
+':_...>2985 ＋〈③の言葉、　うしろは「②」だよ。　あとは　最初の一文字だけ！〉∴
+':_...>2986 ＋〈③の言葉、　うしろの文字は　「②」だぞ。　そんな二文字、　そう多くないだろ。〉∴
+':_...>2987 ＋〈③の言葉は、　うしろが「②」なの。　残りの一文字は、　あなたが考えてみて。〉∴
+':_...>2988 ＋〈うむ。その言葉は　「②」で終わる。　頭の一文字を　考えなさい。〉∴
+':_...>2989 ＋〈二文字なら　すぐだよ。　①文字目が「②」。　④の言葉と　合わせてみて。〉∴
+':_...>2990 ＋〈二文字か。　①文字目が「②」だな。　④と交わる所も　見てみろよ。〉∴
+':_...>2991 ＋〈二文字の言葉ね。　①文字目は「②」よ。　④の言葉からも　確かめてごらんなさい。〉∴
+':_...>2992 ＋〈①文字目は「②」。　④の言葉で　裏を取りなさい。〉∴
+    */
+    if (a == 13 || a == 14) {
+        AdviserTalk(2801);
+        ZoomUpWord(game, adviserName, 1, 1, 3);
+        FlashAdviserSpot(game);
+    }
+    ChangeGalFaceWithTalk(game.Adviser + 4 * a + 2900, QStringLiteral("=%1").arg(f));
+    for (int i = 1; i <= 4; ++i)
+        t.TalkNames[size_t(i)] = names[size_t(i)];
+    if (a != 19) {
+        AdviserTalk(1213);
+        return;
+    }
+    /*
+':/New=??01
+':_...>3001 ＋《うわーん！　お姉ちゃん、もう帰る！　さよならっ！》∴
+':_...>3002 ＋〈付き合ってられるか。　じゃあな。〉∴
+':_...>3003 ＋〈ごめんなさいね。　あとは、あなたの力で　がんばってね。〉∴
+':_...>3004 ＋〈⑩、父さんは　これにて　失礼する。〉∴
+':/New=???1
+':_...>3011 ＃〈となりの席が　空いてしまいました。　パズルの続きは、　また今度に　しましょう。〉▽※∴
+    */
+    AdviserTalk(1211);
+    ChangeGalFaceWithTalk(game.Adviser + 3000, QStringLiteral("=1"));
+    AdviserTalk(1223);
+    LeaveAdviser(game);
+    AdviserTalk(3011);
+    SlideWord(game, adviserName, 4, 1, 2, 2);
+    ShakeStage(game, 2468, 1, 3);
+    WaitTime(2);
+    ShowMessage(game, 11);
+    EndProgram(game);
+}
+
+// Ten hours of play: the adviser sends the player off to rest.
+void Story::TimeOutEnding()
+{
+    // The game tick stops: the clock would start this ending again every half second.
+    game.frmMain->tmrKumi.setEnabled(false);
+    const QString adviserName = talkEngine(game).TalkNames[size_t(game.Adviser)];
+    /*
+':/New=??01
+':_...>3101 ＋〈えっ、もう十時間！？　⑩ちゃん、　目がしょぼしょぼだよ。〉∴
+':_...>3102 ＋〈おい、もう十時間だぞ。　いくらなんでも　やりすぎだろ。〉∴
+':_...>3103 ＋〈まあ、もう十時間も……。　あなた、疲れたでしょう？〉∴
+':_...>3104 ＋〈……十時間か。　さすがに根を詰めすぎだ。〉∴
+':/New=???1
+':_...>3111 ＋《ちゃんと休んでね！　また遊ぼうね！》∴
+':_...>3112 ＋〈今日はここまでにしとけ。　休んだら、また来いよ。〉∴
+':_...>3113 ＋〈温かくして　ゆっくり休むのよ。　また、いらっしゃいね。〉∴
+':_...>3114 ＋〈よくがんばった。　今日は休んで、　また来なさい。〉∴
+':/New=???1
+':_...>3121 ＃〈十時間、　おつかれさまでした。　ゆっくり　休んでください。〉▽※∴
+    */
+    ChangeGalFaceWithTalk(game.Adviser + 3100, QStringLiteral("-1"));
+    AdviserTalk(1211);
+    ChangeGalFaceWithTalk(game.Adviser + 3110, QStringLiteral("=5"));
+    AdviserTalk(1223);
+    LeaveAdviser(game);
+    AdviserTalk(3121);
+    SlideWord(game, adviserName, 4, 1, 2, 2);
+    WaitTime(2);
+    ShowMessage(game, 11);
+    EndProgram(game);
+}
+
+// At most once a minute the adviser remarks on the time played, cheers the player on, or
+// complains of idleness; after seven idle minutes the adviser gives up.
+void Story::TimedTalk()
+{
+    PlayState& s = game.play;
+    const int minute = s.PassedHour * 60 + s.PassedMinute;
+    if (minute == s.LastTalkMinute)
+        return;
+    s.LastTalkMinute = minute;
+
+    int r = -1;
+    QString code;
+    if (s.EntryCount >= 1) {
+        code = QStringLiteral("+1");
+        s.AdviceStage = AdviceStageForFace(game.gal.GalFaceNo, s.AdviceStage);
+        static const std::array<int, 5> milestones{10, 15, 30, 60, 120};
+        const auto at = std::find(milestones.begin(), milestones.end(), minute);
+        if (at != milestones.end())
+            r = int(at - milestones.begin());
+        else if (game.random.RandomFrom1(5) == 1)
+            r = 5;
+        else
+            ChangeGalFace(game, QStringLiteral("+1"));
+    } else {
+        switch (const int idle = IdleMinutes(game)) {
+        case 1: r = 6; code = QStringLiteral("-1"); break;
+        case 2: r = 7; code = QStringLiteral("-1"); break;
+        case 3: r = 8; code = QStringLiteral("=1"); break;
+        case 4: r = 9; code = QStringLiteral("-1"); break;
+        default:
+            if (idle >= 7) {
+                r = 10;
+                code = QStringLiteral("=1");
+            }
+            break;
+        }
+    }
+    s.EntryCount = 0;
+    if (r < 0)
+        return;
+
+    game.sound.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    const int face = game.gal.GalFaceNo;
+    /*
+':/New=??01
+':_...>3201 ＋《もう十分たったね。　⑩ちゃん、　いい調子じゃん！》∴
+':_...>3202 ＋〈もう十分か。　まあ、悪くないな。〉∴
+':_...>3203 ＋〈始めてから　もう十分ね。　その調子よ、⑩。〉∴
+':_...>3204 ＋〈十分たった。　うむ、よい出だしだ。〉∴
+':_...>3205 ＋〈十五分たったよ。　⑩ちゃん、速いね！　お姉ちゃん、　ちょっと　くやしいかも。〉∴
+':_...>3206 ＋〈お、十五分たったぞ。　なかなか　やるじゃないか。〉∴
+':_...>3207 ＋〈もう十五分。　ずいぶん　うまってきたわね。〉∴
+':_...>3208 ＋〈十五分か。　筋がいい。〉∴
+':_...>3209 ＋《三十分も　続いてるね！　⑩ちゃん、　すごいじゃん！》∴
+':_...>3210 ＋〈もう三十分か。　ちょっとは　見直したぞ。〉∴
+':_...>3211 ＋〈三十分も　集中してるのね。　えらいわ、⑩。〉∴
+':_...>3212 ＋〈三十分か。　たいしたものだ。〉∴
+':_...>3213 ＋〈一時間たったよ！　⑩ちゃん、　がんばるね～。　でも、目は　疲れてない？〉∴
+':_...>3214 ＋〈もう一時間だぞ。　お前、根性あるな。　たまには　肩でも回せよ。〉∴
+':_...>3215 ＋〈一時間もがんばったのね。　そろそろお茶にしない？　少し休むのも大事よ。〉∴
+':_...>3216 ＋〈一時間か。見事だ。　……だが、たまには　目を休めなさい。〉∴
+':_...>3217 ＋《二時間だよ！　お姉ちゃん、　⑩ちゃんには　かなわないな。　でも、ちょっと休もうよ。》∴
+':_...>3218 ＋〈二時間ぶっ通しか。　……負けたよ。　でも、そろそろ　休めよな。〉∴
+':_...>3219 ＋〈まあ、もう二時間よ。　本当に　よくがんばったわね。　でも、無理は禁物よ。〉∴
+':_...>3220 ＋〈二時間か。　……うむ、立派だ。　だが、体も　大事にしなさい。〉∴
+':_...>3221 ＋《いいね、いいね！　どんどん　うまってくじゃん！》∴
+':_...>3222 ＋〈おっ、進んでるな。　その調子で　いけよ。〉∴
+':_...>3223 ＋〈ふふ、楽しそうね。　見ているだけで　うれしくなるわ。〉∴
+':_...>3224 ＋〈……うむ。いい手つきだ。〉∴
+':_...>3225 ＋〈あれ、⑩ちゃん？　手が止まってるよ。〉∴
+':_...>3226 ＋〈どうした、考え中か？〉∴
+':_...>3227 ＋〈あら、ひと休み？　ゆっくりで　いいのよ。〉∴
+':_...>3228 ＋〈行き詰まったか。〉∴
+':_...>3229 ＋〈ねえ、⑩ちゃん。　お姉ちゃん、　退屈になってきたよ～。〉∴
+':_...>3230 ＋〈おい、まだか？　日が暮れちまうぞ。〉∴
+':_...>3231 ＋〈まだかしら。　お茶が　冷めちゃうわよ。〉∴
+':_...>3232 ＋〈……長考か。　まあ、待とう。〉∴
+':_...>3233 ＋〈もう！⑩ちゃん、　いつまで　ぼーっとしてるの！〉∴
+':_...>3234 ＋〈おい、寝てるのか？　さっさと　手を動かせ。〉∴
+':_...>3235 ＋〈……もう。お母さん、　待ちくたびれちゃったわ。〉∴
+':_...>3236 ＋〈⑩。いつまで　そうしているつもりだ。〉∴
+':_...>3237 ＋〈おーい、⑩ちゃん？　もしかして　どこか行っちゃった？　お姉ちゃん、　さびしいんだけど！〉∴
+':_...>3238 ＋〈おい、⑩。　そこに　いるのか？　返事ぐらい　しろよ。〉∴
+':_...>3239 ＋〈⑩？そこにいるの？　お母さん、　心配になってきたわ。〉∴
+':_...>3240 ＋〈……⑩。　聞こえているか。〉∴
+':_...>3241 ＋《⑩ちゃんったら！　ずっと待ってたのに！》∴
+':_...>3242 ＋〈……返事なし、か。〉∴
+':_...>3243 ＋〈……返事がないわね。　寝ちゃったのかしら。〉∴
+':_...>3244 ＋〈……七分か。　これ以上は待てん。〉∴
+    */
+    ChangeGalFaceWithTalk(game.Adviser + 4 * r + 3200, code);
+    if (r <= 9) {
+        ChangeGalFaceWithTalk(1213, QStringLiteral("=%1").arg(face));
+        return;
+    }
+    const QString adviserName = talkEngine(game).TalkNames[size_t(game.Adviser)];
+    /*
+':/New=???1
+':_...>3251 ＋《いいもん！　お姉ちゃん、　ひとりで遊んでくる！》∴
+':_...>3252 ＋〈待つのは　もう飽きた。　オレは帰るぞ。〉∴
+':_...>3253 ＋〈お母さん、　先に休ませてもらうわね。　風邪をひかないでね。〉∴
+':_...>3254 ＋〈父さんは席を外す。　続きは、またにしなさい。〉∴
+':/New=???1
+':_...>3261 ＃〈返事がないので、　今日は　ここまでにします。　また　遊びに来てください。〉▽※∴
+    */
+    AdviserTalk(1211);
+    ChangeGalFaceWithTalk(game.Adviser + 3250, QStringLiteral("=1"));
+    AdviserTalk(1223);
+    LeaveAdviser(game);
+    AdviserTalk(3261);
+    SlideWord(game, adviserName, 4, 1, 2, 2);
+    ShakeStage(game, 2468, 1, 3);
+    WaitTime(2);
+    ShowMessage(game, 11);
+    EndProgram(game);
 }

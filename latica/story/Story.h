@@ -16,6 +16,9 @@ public:
     void RunEnding() override;
     void AnswerOpen() override;
     void ChangeCross() override;
+    void GiveAdvice() override;
+    void TimedTalk() override;
+    void TimeOutEnding() override;
 
 private:
     void ScoreCross();

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"
@@ -56,6 +57,7 @@ protected:
     }
     bool shown(int talk) const { return std::find(talks.begin(), talks.end(), talk) != talks.end(); }
 
+    DialogScript dialogs;  // answers the message boxes a test expects, fails on others
     Story story{game};
     std::vector<int> talks;  // every talk fetched by number, in order
 };
