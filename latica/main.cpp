@@ -1,3 +1,4 @@
+#include "form/Translations.h"
 #include "keypad/frmKeypad.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Latica"));
+    form::useJapaneseToolkitTexts();
     Game game;
     MainForm frmMain;
     KeypadForm frmKeypad([&frmMain] { frmMain.picCrossStage->setFocus(); }, &frmMain.tmrAnim);

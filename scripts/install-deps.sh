@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

@@ -55,3 +55,20 @@ PlayFileHeader readPlayFileHeader(const QString& path)
     header.ok = true;
     return header;
 }
+
+QString checkPlayFile(const QString& path)
+{
+    const PlayFileHeader header = readPlayFileHeader(path);
+    if (!header.ok)
+        return header.error;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot open %1").arg(path);
+    const QByteArray bytes = file.readAll();
+    for (int n = 1; n <= header.crossCount; ++n) {
+        const CrossReadResult puzzle = parseCrossFile(bytes, n);
+        if (!puzzle.ok)
+            return QStringLiteral("puzzle %1: %2").arg(n).arg(puzzle.error);
+    }
+    return {};
+}

@@ -19,3 +19,7 @@ int leadingNumber(const QString& text);
 // Reads the header. A file that cannot be read, has fewer than four lines, or announces
 // no puzzles or more than MaxCrossCount is not ok.
 PlayFileHeader readPlayFileHeader(const QString& path);
+
+// Reads the header and every puzzle it announces: the first fault found, or empty when
+// the whole file reads.
+QString checkPlayFile(const QString& path);

@@ -3,6 +3,7 @@
 #include "RecordFile.h"
 #include "form/MessageBox.h"
 #include "play/PlayFileHeader.h"
+#include "play/ReadCrossFile.h"
 #include "shell/Game.h"
 #include "shell/Messages.h"
 #include "talk/Talk.h"
@@ -29,12 +30,12 @@ void reportFailedRewrite(const QString& path, const QString& reason)
 
 int GetCrossCount(Game& game)
 {
-    return readPlayFileHeader(game.PlayFileFolder + game.PlayFileTitle).crossCount;
+    return readPlayFileHeader(PlayFilePath(game)).crossCount;
 }
 
 int GetKeypadMode(Game& game)
 {
-    return readPlayFileHeader(game.PlayFileFolder + game.PlayFileTitle).keypadMode;
+    return readPlayFileHeader(PlayFilePath(game)).keypadMode;
 }
 
 QString FindFile(const QString& path)

@@ -5,8 +5,8 @@
 struct Game;
 
 // The program's entry procedure: refuses a second copy, detects the platform and the
-// work folder, shows the main window, lets the player choose a play file and puts its
-// first unsolved puzzle up. Returns when play runs on the window's events.
+// work folder, shows the main window and runs the two parts of the opening. Returns when
+// play runs on the window's events.
 void Main(Game& game);
 
 // The platform family: 2 (the NT family) on every platform this program runs on.
@@ -28,3 +28,7 @@ void splitPlayFilePath(const QString& path, QString& title, QString& folder);
 
 // Lets the player choose a play file (messages 101 and 102). 1 = chosen, 0 = gave up.
 int ChoosePlayFile(Game& game);
+// Chooses a play file and reads every puzzle of it at once, so that a damaged one is
+// found before any record is made for it (message 103: choose again, or the end).
+// Returns only with a readable play file.
+void ChooseReadablePlayFile(Game& game);

@@ -116,16 +116,17 @@ void Story::RunOpening()
     AwaitTitleClick();
     AdviserTalk(1212);
 
-    if (ChoosePlayFile(game) == 0)
-        EndProgram(game);
+    ChooseReadablePlayFile(game);
     game.frmMain->lblTitle->setCaption(game.PlayFileTitle.section(QLatin1Char('.'), 0, 0));
     game.CrossCount = GetCrossCount(game);
     game.CrossSolved.assign(size_t(game.CrossCount) + 1, 0);
     if (SetRecordFile(game) == 0 || LoadRecord(game) == 0)
         EndProgram(game);
     game.KeypadMode = GetKeypadMode(game);
-    if (game.KeypadMode == 1 && game.frmKeypad)
-        game.frmKeypad->SetKeypad();
+    // Without the romaji table no key would write a kana: a kana file cannot be played.
+    if (game.KeypadMode == 1 && game.frmKeypad && game.frmKeypad->SetKeypad() == 0)
+        DataFailure(game, QStringLiteral("%1\r\n\r\nかなで解くプレイファイル %2 は、この変換表がないと遊べません。")
+                              .arg(game.frmKeypad->tableError(), game.PlayFileTitle));
     t.TalkNames[10] = GetPlayerName(game);
     game.NewPlayer = t.TalkNames[10].isEmpty() ? 1 : 0;
     game.sound.StopMusic();

@@ -1,8 +1,11 @@
+#include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "play/CrossFile.h"
 #include "shell/StartUp.h"
 #include "support/DialogScript.h"
+#include "story/Story.h"
 #include "support/GameFixture.h"
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"
@@ -74,7 +77,14 @@ TEST(DamagedPlayFile, EveryDamageIsReportedWithAReason)
 
 class DamagedPlayFileFlow : public GameFixture {
 protected:
-    DamagedPlayFileFlow() { clickTalksAsAPlayer(); }
+    DamagedPlayFileFlow()
+    {
+        game.story = &story;
+        menuChoice = 1;
+        typedText = QStringLiteral("ミナ");
+        clickTalksAsAPlayer();
+    }
+    Story story{game};
 };
 
 TEST_F(DamagedPlayFileFlow, EachGivesMessage103AndNoEndsTheProgram)
@@ -90,6 +100,16 @@ TEST_F(DamagedPlayFileFlow, EachGivesMessage103AndNoEndsTheProgram)
         Game game;
         game.frmMain = &window;
         game.instanceName = this->game.instanceName + QString::number(n);
+        Story story(game);
+        game.story = &story;
+        // This run's own player clicks the title talks away.
+        QTimer clicks;
+        QObject::connect(&clicks, &QTimer::timeout, [&game] {
+            TalkEngine& t = talkEngine(game);
+            if ((t.TalkWait == 1 || t.TalkWait == -1) && t.CurrentTalkBox > 0)
+                EndTalkWait(game, t.CurrentTalkBox);
+        });
+        clicks.start(5);
         form::resetProgramEnded();
         DialogScript script;
         script.choose(path);
@@ -98,6 +118,7 @@ TEST_F(DamagedPlayFileFlow, EachGivesMessage103AndNoEndsTheProgram)
         EXPECT_EQ(script.titles, QStringList{QStringLiteral("報告：ファイルが読めません")});
         EXPECT_EQ(game.CurCross, 0);
         EXPECT_EQ(game.cross.MasLast, -1) << "nothing of the damaged file reaches the board";
+        EXPECT_FALSE(QFile::exists(scratch(QStringLiteral("damaged%1.log").arg(n)))) << "no record is made for it";
     }
 }
 

@@ -6,6 +6,7 @@
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
 #include "support/DialogScript.h"
+#include "story/Story.h"
 #include "support/GameFixture.h"
 #include "support/TestSupport.h"
 
@@ -68,7 +69,13 @@ TEST(DataFailure, AWorldPictureThatCannotBeReadEndsTheProgram)
 
 class KanaStartUp : public GameFixture {
 protected:
-    KanaStartUp() { clickTalksAsAPlayer(); }
+    KanaStartUp()
+    {
+        game.story = &story;
+        menuChoice = 1;
+        clickTalksAsAPlayer();
+    }
+    Story story{game};
 };
 
 // Without the romaji table no key of a kana file writes anything: the player is told.

@@ -1,10 +1,12 @@
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <gtest/gtest.h>
 
 #include "form/InstanceLock.h"
 #include "form/ProgramFolder.h"
 #include "shell/StartUp.h"
+#include "story/Story.h"
 #include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "support/PlayFiles.h"
@@ -57,15 +59,31 @@ TEST(PlayFilePath, TitleIsTheNameUpToItsFirstDotWithALowerCaseExtension)
     EXPECT_EQ(title, QStringLiteral("Puzzle.kmi"));
 }
 
+// Main with the story, and a player who clicks through the opening: the sister as
+// adviser, "ミナ" as name.
 class StartUpFlow : public GameFixture {
 protected:
-    StartUpFlow() { clickTalksAsAPlayer(); }
+    StartUpFlow()
+    {
+        game.story = &story;
+        menuChoices = {{1231, 1}, {1243, 1}};
+        typedText = QStringLiteral("ミナ");
+        clickTalksAsAPlayer();
+    }
+    // A copy of a sample play file in the scratch folder, so that its record goes there.
+    QString sample(const QString& name)
+    {
+        const QString copy = scratch(name);
+        QFile::copy(form::ProgramFolder::resolve(name), copy);
+        return copy;
+    }
+    Story story{game};
 };
 
 TEST_F(StartUpFlow, StartsOnTheKanaSampleFile)
 {
     DialogScript script;
-    script.choose(form::ProgramFolder::resolve(QStringLiteral("サンプル_カナ.kmi")));
+    script.choose(sample(QStringLiteral("サンプル_カナ.kmi")));
     Main(game);
     EXPECT_TRUE(script.titles.isEmpty());
     EXPECT_EQ(game.OSPlatform, 2);
@@ -86,7 +104,7 @@ TEST_F(StartUpFlow, CancelShowsMessage101AndYesOpensTheDialogAgain)
     DialogScript script;
     script.choose(QString());
     script.answer(form::Answer::Yes);
-    script.choose(form::ProgramFolder::resolve(QStringLiteral("サンプル_英単語.kmi")));
+    script.choose(sample(QStringLiteral("サンプル_英単語.kmi")));
     Main(game);
     EXPECT_EQ(script.titles, QStringList{QStringLiteral("報告：ファイルを指定してください")});
     EXPECT_EQ(script.dialogsShown, 2);
@@ -150,7 +168,7 @@ TEST_F(StartUpFlow, ASecondCopyIsRefused)
 TEST_F(StartUpFlow, ClosingTheWindowEndsTheProgram)
 {
     DialogScript script;
-    script.choose(form::ProgramFolder::resolve(QStringLiteral("サンプル_カナ.kmi")));
+    script.choose(sample(QStringLiteral("サンプル_カナ.kmi")));
     Main(game);
     window.close();
     EXPECT_TRUE(form::programEnded());

@@ -10,8 +10,13 @@
 #include "shell/MainForm.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
+#include "TestSupport.h"
+#include "form/TextBox.h"
+
+#include <QLineEdit>
 
 #include <QTimer>
+#include <map>
 
 // A game with its main window, as start-up makes it, for flow tests. Each fixture holds
 // its own previous-instance lock name and a scratch folder.
@@ -31,15 +36,26 @@ protected:
             TalkEngine& t = talkEngine(game);
             if ((t.TalkWait == 1 || t.TalkWait == -1) && t.CurrentTalkBox > 0)
                 EndTalkWait(game, t.CurrentTalkBox);
-            if ((t.TalkWait == 3 || t.TalkWait == -3) && menuChoice > 0)
-                EndTalkWait(game, menuChoice);
+            if (t.TalkWait == 3 || t.TalkWait == -3) {
+                const auto chosen = menuChoices.find(t.lastTalkNumber);
+                const int item = chosen != menuChoices.end() ? chosen->second : menuChoice;
+                if (item > 0)
+                    EndTalkWait(game, item);
+            }
+            if ((t.TalkWait == 2 || t.TalkWait == -2) && !typedText.isEmpty() && window.txtTalkInput->isVisible()) {
+                window.txtTalkInput->setText(typedText);
+                testsupport::pressKey(window.txtTalkInput->editor(), Qt::Key_Return);
+            }
         });
     }
 
-    // From now on a player clicks every talk box that waits for a click, and chooses
-    // menuChoice in every menu (0: lets timed menus run out).
+    // From now on a player clicks every talk box that waits for a click, chooses
+    // menuChoice in every menu (0: lets timed menus run out) unless menuChoices names the
+    // item for the menu's talk, and types typedText where a talk asks for input.
     void clickTalksAsAPlayer() { clicker.start(5); }
     int menuChoice = 0;
+    std::map<int, int> menuChoices;
+    QString typedText;
     ~GameFixture() override
     {
         form::resetProgramEnded();
