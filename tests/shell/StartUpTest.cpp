@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <QLockFile>
 #include <gtest/gtest.h>
 
@@ -97,6 +98,33 @@ TEST_F(StartUpFlow, StartsOnTheKanaSampleFile)
     EXPECT_TRUE(window.isVisible());
     // The greeting was shown (and clicked away), not refused.
     EXPECT_TRUE(talkEngine(game).dataErrors.isEmpty()) << talkEngine(game).dataErrors.join(u'\n').toStdString();
+}
+
+// A player who hesitates: the adviser menu runs out twice and is asked again, each time
+// in a fresh box.
+TEST_F(StartUpFlow, TheAdviserMenuAskedAgainKeepsItsBox)
+{
+    TalkEngine& t = talkEngine(game);
+    int asked = 0;
+    menuChoices[1231] = 0;
+    t.onTalkFetched = [&](int n) {
+        if (n == 1231 && ++asked == 3)
+            menuChoices[1231] = 2;
+    };
+    int tallest = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (int n : {1, 2})
+            if (window.picTalkBox(n)->isVisible())
+                tallest = std::max(tallest, window.picTalkBox(n)->height());
+    });
+    watch.start(1);
+    DialogScript script;
+    script.choose(sample(QStringLiteral("サンプル_英単語.kmi")));
+    Main(game);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(game.Adviser, 2);
+    EXPECT_LE(tallest, t.layout.FullHeight);
 }
 
 TEST_F(StartUpFlow, CancelShowsMessage101AndYesOpensTheDialogAgain)
