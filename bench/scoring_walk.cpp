@@ -4,18 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include "form/Cp932.h"
 #include "form/Clock.h"
-#include "play/BoardView.h"
-#include "play/PlaySounds.h"
 #include "play/Scoring.h"
-#include "play/SetCross.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "support/BoardBench.h"
 
-#include <QFile>
 #include <sys/resource.h>
 
 namespace {
@@ -63,20 +57,11 @@ double processCpuSeconds()
 
 void BM_ScoringWalk15x15(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("walk.kmi")));
-    file.open(QIODevice::WriteOnly);
-    file.write(fullGrid());
-    file.close();
-    MainForm window;
-    Game game;
-    game.frmMain = &window;
-    window.show();
-    game.PlayFileFolder = dir.path() + QLatin1Char('/');
-    game.PlayFileTitle = QStringLiteral("walk.kmi");
-    FillSoundNames(game);
-    MeasureBoardCells(game);
-    if (SetCross(game, 1) != 1) {
+    BoardBench b(fullGrid());
+    b.window.show();
+    Game& game = b.game;
+    MainForm& window = b.window;
+    if (!b.ok) {
         state.SkipWithError("the puzzle did not read");
         return;
     }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -24,6 +25,22 @@ void reportFailedRewrite(const QString& path, const QString& reason)
 {
     std::fprintf(stderr, "latica: the record %s was not rewritten and stays as it was: %s\n",
                  path.toLocal8Bit().constData(), reason.toLocal8Bit().constData());
+}
+
+// Reads the record, changes its lines and writes it back in one piece. A record that
+// cannot be read or written stays as it was, and the reason goes to stderr.
+void rewrite(Game& game, const std::function<void(QStringList&)>& change)
+{
+    const QString path = recordPath(game);
+    QStringList lines;
+    QString error;
+    if (!record::read(path, lines, &error)) {
+        reportFailedRewrite(path, error);
+        return;
+    }
+    change(lines);
+    if (!record::write(path, lines, &error))
+        reportFailedRewrite(path, error);
 }
 
 } // namespace
@@ -108,16 +125,9 @@ int LoadRecord(Game& game)
 
 void SaveRecord(Game& game)
 {
-    const QString path = recordPath(game);
-    QStringList lines;
-    QString error;
-    if (!record::read(path, lines, &error)) {
-        reportFailedRewrite(path, error);
-        return;
-    }
-    lines[record::SolvedLine - 1] = record::solvedText(game.CrossSolved, game.CrossCount);
-    if (!record::write(path, lines, &error))
-        reportFailedRewrite(path, error);
+    rewrite(game, [&game](QStringList& lines) {
+        lines[record::SolvedLine - 1] = record::solvedText(game.CrossSolved, game.CrossCount);
+    });
 }
 
 QString GetPlayerName(Game& game)
@@ -131,20 +141,13 @@ QString GetPlayerName(Game& game)
 
 void SavePlayerName(Game& game)
 {
-    const QString path = recordPath(game);
-    QStringList lines;
-    QString error;
-    if (!record::read(path, lines, &error)) {
-        reportFailedRewrite(path, error);
-        return;
-    }
     // The talks quote the name as the record keeps it.
     QString& name = talkEngine(game).TalkNames[10];
     name = record::storableName(name);
-    lines = lines.mid(0, record::Lines);
-    lines[record::NameLine - 1] = name;
-    if (!record::write(path, lines, &error))
-        reportFailedRewrite(path, error);
+    rewrite(game, [&name](QStringList& lines) {
+        lines = lines.mid(0, record::Lines);
+        lines[record::NameLine - 1] = name;
+    });
 }
 
 bool RecordInWorkFolder(const Game& game)

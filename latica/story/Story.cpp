@@ -47,6 +47,20 @@ void Story::ChangeGalFaceWithTalk(int n, const QString& face)
     ::ChangeGalFaceWithTalk(game, n, face);
 }
 
+void Story::LeaveWithTalk(int talk, bool shake, bool tellEnd)
+{
+    AdviserTalk(1223);
+    LeaveAdviser(game);
+    AdviserTalk(talk);
+    SlideWord(game, talkEngine(game).TalkNames[size_t(game.Adviser)], 4, 1, 2, 2);
+    if (shake)
+        ShakeStage(game, 2468, 1, 3);
+    WaitTime(2);
+    if (tellEnd)
+        ShowMessage(game, 11);
+    EndProgram(game);
+}
+
 void Story::PutUpCross(int n)
 {
     LoadMasLabels(game, 0);
@@ -593,12 +607,7 @@ void Story::ScoreResult(int wrong)
         ChangeGalFaceWithTalk(game.Adviser + 2510, QStringLiteral("=4"));
         AdviserTalk(1213);
         ChangeGalFaceWithTalk(game.Adviser + 2520, QStringLiteral("=5"));
-        AdviserTalk(1223);
-        LeaveAdviser(game);
-        AdviserTalk(2525);
-        SlideWord(game, adviserName, 4, 1, 2, 2);
-        WaitTime(2);
-        EndProgram(game);
+        LeaveWithTalk(2525, false, false);
     }
     /*
 ':/New=???1
@@ -667,12 +676,7 @@ void Story::ScoreResult(int wrong)
         PutUpCross(next);
         game.play.ScoreCount = 0;
     } else if (answer == 2) {
-        AdviserTalk(1223);
-        LeaveAdviser(game);
-        AdviserTalk(2613);
-        SlideWord(game, adviserName, 4, 1, 2, 2);
-        WaitTime(2);
-        EndProgram(game);
+        LeaveWithTalk(2613, false, false);
     }
 }
 
@@ -818,14 +822,7 @@ void Story::GiveAdvice()
     */
     AdviserTalk(1211);
     ChangeGalFaceWithTalk(game.Adviser + 3000, QStringLiteral("=1"));
-    AdviserTalk(1223);
-    LeaveAdviser(game);
-    AdviserTalk(3011);
-    SlideWord(game, adviserName, 4, 1, 2, 2);
-    ShakeStage(game, 2468, 1, 3);
-    WaitTime(2);
-    ShowMessage(game, 11);
-    EndProgram(game);
+    LeaveWithTalk(3011, true, true);
 }
 
 // Ten hours of play: the adviser sends the player off to rest.
@@ -833,7 +830,6 @@ void Story::TimeOutEnding()
 {
     // The game tick stops: the clock would start this ending again every half second.
     game.frmMain->tmrKumi.setEnabled(false);
-    const QString adviserName = talkEngine(game).TalkNames[size_t(game.Adviser)];
     /*
 ':/New=??01
 ':_...>3101 ＋〈えっ、もう十時間！？　⑩ちゃん、　目がしょぼしょぼだよ。〉∴
@@ -851,13 +847,7 @@ void Story::TimeOutEnding()
     ChangeGalFaceWithTalk(game.Adviser + 3100, QStringLiteral("-1"));
     AdviserTalk(1211);
     ChangeGalFaceWithTalk(game.Adviser + 3110, QStringLiteral("=5"));
-    AdviserTalk(1223);
-    LeaveAdviser(game);
-    AdviserTalk(3121);
-    SlideWord(game, adviserName, 4, 1, 2, 2);
-    WaitTime(2);
-    ShowMessage(game, 11);
-    EndProgram(game);
+    LeaveWithTalk(3121, false, true);
 }
 
 // At most once a minute the adviser remarks on the time played, cheers the player on, or
@@ -955,7 +945,6 @@ void Story::TimedTalk()
         ChangeGalFaceWithTalk(1213, QStringLiteral("=%1").arg(face));
         return;
     }
-    const QString adviserName = talkEngine(game).TalkNames[size_t(game.Adviser)];
     /*
 ':/New=???1
 ':_...>3251 ＋《いいもん！　お姉ちゃん、　ひとりで遊んでくる！》∴
@@ -967,12 +956,5 @@ void Story::TimedTalk()
     */
     AdviserTalk(1211);
     ChangeGalFaceWithTalk(game.Adviser + 3250, QStringLiteral("=1"));
-    AdviserTalk(1223);
-    LeaveAdviser(game);
-    AdviserTalk(3261);
-    SlideWord(game, adviserName, 4, 1, 2, 2);
-    ShakeStage(game, 2468, 1, 3);
-    WaitTime(2);
-    ShowMessage(game, 11);
-    EndProgram(game);
+    LeaveWithTalk(3261, true, true);
 }

@@ -23,6 +23,10 @@ public:
 private:
     void ScoreCross();
     void ScoreResult(int wrong);
+    // The end of a game the adviser leaves: the adviser walks off, `talk` (the narrator)
+    // closes, the adviser's name slides by, the stage shakes if asked, and the player is
+    // told that the game ends if asked. Never returns.
+    [[noreturn]] void LeaveWithTalk(int talk, bool shake, bool tellEnd);
     // Puts puzzle n on the board in place of the one there.
     void PutUpCross(int n);
     void AdviserTalk(int n);

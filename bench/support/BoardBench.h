@@ -1,0 +1,30 @@
+#pragma once
+// A game whose board holds puzzle 1 of the given play-file bytes, for the benchmarks.
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "play/BoardView.h"
+#include "play/PlaySounds.h"
+#include "play/SetCross.h"
+#include "shell/Game.h"
+#include "shell/MainForm.h"
+
+struct BoardBench {
+    explicit BoardBench(const QByteArray& playFile)
+    {
+        QFile file(dir.filePath(QStringLiteral("bench.kmi")));
+        file.open(QIODevice::WriteOnly);
+        file.write(playFile);
+        file.close();
+        game.frmMain = &window;
+        game.PlayFileFolder = dir.path() + QLatin1Char('/');
+        game.PlayFileTitle = QStringLiteral("bench.kmi");
+        FillSoundNames(game);
+        MeasureBoardCells(game);
+        ok = SetCross(game, 1) == 1;
+    }
+    QTemporaryDir dir;
+    MainForm window;
+    Game game;
+    bool ok = false;
+};
