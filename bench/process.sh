@@ -135,8 +135,8 @@ if [ "${LONG:-0}" = 1 ]; then
 fi
 click_at 692 548 6         # "終 了": the adviser asks
 menu_item_1 3              # the player ends the game
-talk_box 1
-echo "the farewell: $(cpu_share $pid 10) % of one core over 10 s"
-sleep 10                   # the adviser leaves; the keep-or-delete question waits
+talk_box 1.5               # the farewell prints; its timed wait holds the box
+echo "the farewell talk waiting, over 4 s: $(cpu_share $pid 4) % of one core"
+sleep 14                   # the adviser leaves; the keep-or-delete question waits
 share "the keep-or-delete question waiting"
 kill $pid 2>/dev/null; wait $pid 2>/dev/null || true
