@@ -4,6 +4,7 @@
 #include "Font.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 
 namespace form {
@@ -53,6 +54,7 @@ public:
     QImage& canvas();
     bool hasCanvas() const { return !m_canvas.isNull(); }
     void refresh() { update(); }
+    void refresh(const QRegion& area) { update(area); }
 
     PictureBox* clone() const;
 

@@ -7,6 +7,8 @@
 #include "shell/MainForm.h"
 
 #include <QImage>
+#include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -92,17 +94,29 @@ DrawnCast drawnCast(Game& game, int cast, const CastRecord& c)
     return d;
 }
 
-void draw(Game& game, QImage& stage, const DrawnCast& d)
+// Where the cast lies on the stage.
+QRect stageRect(const Game& game, const DrawnCast& d)
+{
+    return QRect(d.x - game.stage.ViewX, d.y - game.stage.ViewY, d.width, d.height);
+}
+
+// Draws the cast's mask, then its frame, within the clip rectangle of the stage.
+void draw(Game& game, QImage& stage, const DrawnCast& d, const QRect& clip)
 {
     form::PictureBox* cell = game.frmMain->picCell.find(d.cell);
     if (!cell)
         return;
+    const QRect whole = stageRect(game, d);
+    const QRect part = whole & clip;
+    if (part.isEmpty())
+        return;
     const QImage& strip = cell->picture();
-    const int sx = d.x - game.stage.ViewX;
-    const int sy = d.y - game.stage.ViewY;
-    const int column = (d.frame - 1) * d.width;
-    form::bitBlt(stage, sx, sy, d.width, d.height, strip, column, d.height, form::RasterOp::SrcAnd);
-    form::bitBlt(stage, sx, sy, d.width, d.height, strip, column, 0, form::RasterOp::SrcPaint);
+    const int column = (d.frame - 1) * d.width + part.x() - whole.x();
+    const int row = part.y() - whole.y();
+    form::bitBlt(stage, part.x(), part.y(), part.width(), part.height(), strip, column, d.height + row,
+                 form::RasterOp::SrcAnd);
+    form::bitBlt(stage, part.x(), part.y(), part.width(), part.height(), strip, column, row,
+                 form::RasterOp::SrcPaint);
 }
 
 // A mode-21 cast outside the view comes back in from the side it moves away from.
@@ -261,9 +275,26 @@ bool stageAsShown(Game& game, const std::vector<DrawnCast>& drawn)
            st.ViewX == st.shownViewX && st.ViewY == st.shownViewY && drawn == st.shownCasts;
 }
 
+// The stage areas where the casts drawn differ from those shown: where a cast stood or
+// stands now with another frame, place or picture.
+QRegion changedArea(const Game& game, const std::vector<DrawnCast>& shown, const std::vector<DrawnCast>& drawn)
+{
+    QRegion area;
+    for (const DrawnCast& d : drawn) {
+        if (std::find(shown.begin(), shown.end(), d) == shown.end())
+            area += stageRect(game, d);
+    }
+    for (const DrawnCast& d : shown) {
+        if (std::find(drawn.begin(), drawn.end(), d) == drawn.end())
+            area += stageRect(game, d);
+    }
+    return area;
+}
+
 // Most ticks would draw what is already on screen (casts resting between their steps):
-// they draw nothing, which keeps the idle game light. Effects that drew on the stage
-// between ticks, a new world picture or a moved view make it draw again.
+// they draw nothing, which keeps the idle game light. When only casts changed, the areas
+// they left or entered are drawn again, world first, then every cast over them; effects
+// that drew on the stage between ticks, a new world picture or a moved view draw it all.
 void drawStage(Game& game, std::vector<DrawnCast>& drawn)
 {
     if (stageAsShown(game, drawn))
@@ -272,10 +303,17 @@ void drawStage(Game& game, std::vector<DrawnCast>& drawn)
     MainForm& f = *game.frmMain;
     QImage& stage = f.picStage->canvas();
     const QImage& world = f.picWorld->canvas();
-    form::bitBlt(stage, 0, 0, st.StageWidth, st.StageHeight, world, st.ViewX, st.ViewY);
-    for (const DrawnCast& d : drawn)
-        draw(game, stage, d);
-    f.picStage->refresh();
+    const bool onlyCastsChanged = stage.cacheKey() == st.shownKey && world.cacheKey() == st.worldKey &&
+                                  st.ViewX == st.shownViewX && st.ViewY == st.shownViewY;
+    const QRect whole(0, 0, st.StageWidth, st.StageHeight);
+    const QRegion area = onlyCastsChanged ? changedArea(game, st.shownCasts, drawn) & whole : QRegion(whole);
+    for (const QRect& part : area) {
+        form::bitBlt(stage, part.x(), part.y(), part.width(), part.height(), world, st.ViewX + part.x(),
+                     st.ViewY + part.y());
+        for (const DrawnCast& d : drawn)
+            draw(game, stage, d, part);
+    }
+    f.picStage->refresh(area);
     st.shownCasts = std::move(drawn);
     st.shownKey = stage.cacheKey();
     st.worldKey = world.cacheKey();

@@ -112,6 +112,23 @@ TEST_F(AnimTest, TheLowestNumberIsDrawnOnTop)
     EXPECT_EQ(pixel(22, 21), qRgb(255, 0, 0)) << "cast 1 over cast 2";
 }
 
+TEST_F(AnimTest, AMovedCastLeavesNoTrailAndOnlyItsAreasAreDrawnAgain)
+{
+    stage(200, 200);
+    addCast(20, 20);
+    addCast(60, 20);
+    AnimTick(game);
+    // Something drawn on the stage outside both casts' areas stays: only their areas change.
+    window.picStage->canvas().setPixel(90, 70, qRgb(1, 2, 3));
+    game.stage.shownKey = window.picStage->canvas().cacheKey();
+    game.casts[1].X = 30;
+    AnimTick(game);
+    EXPECT_EQ(pixel(22, 21), qRgb(10, 20, 30)) << "the place it left shows the world again";
+    EXPECT_EQ(pixel(32, 21), qRgb(255, 0, 0));
+    EXPECT_EQ(pixel(62, 21), qRgb(255, 0, 0)) << "the cast that stayed is still drawn";
+    EXPECT_EQ(pixel(90, 70), qRgb(1, 2, 3));
+}
+
 TEST_F(AnimTest, DriftOfAmountOneNeverMoves)
 {
     stage(200, 200);

@@ -81,7 +81,9 @@ Song themeSong()
     });
     Part flute{"Flute", 0, 73, 96, 64, 60, {}};
     Part piano{"Piano", 1, 0, 80, 50, 50, {}};
-    Part strings{"Strings", 2, 48, 62, 80, 70, {}};
+    // The chords on a warm pad: the soundfont's string ensemble layers many voices per
+    // note, which made the synthesizer's share of the waiting title several times larger.
+    Part pad{"Warm pad", 2, 89, 62, 80, 70, {}};
     Part bass{"Bass", 3, 32, 92, 64, 30, {}};
 
     const char* melody[] = {
@@ -101,7 +103,7 @@ Song themeSong()
         const int t = third(c);
         const bool last = i + 1 == chords.size();
         for (int k : {12, 12 + t, 19})
-            strings.notes.push_back({c.beat, c.length, c.root + k, 44});
+            pad.notes.push_back({c.beat, c.length, c.root + k, 44});
         if (last) {
             // A rolled closing chord.
             const int roll[] = {0, 7, 12, 12 + t, 19};
@@ -118,7 +120,7 @@ Song themeSong()
         if (c.length > 2) // the chord's fifth, just above the bass note
             bass.notes.push_back({c.beat + 2, 1.85, c.bass + (c.root + 7 - c.bass) % 12, 70});
     }
-    return {"Latica Theme", 104, -1, 64, {flute, piano, strings, bass}};
+    return {"Latica Theme", 104, -1, 64, {flute, piano, pad, bass}};
 }
 
 Song insertSong()

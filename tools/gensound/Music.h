@@ -3,7 +3,7 @@
 
 namespace gensound {
 
-// "BGMテーマ曲": a gentle theme in F major (flute, piano, strings, bass), about 37 s,
+// "BGMテーマ曲": a gentle theme in F major (flute, piano, warm pad, bass), about 37 s,
 // ending on the tonic so that it can start again.
 Song themeSong();
 // "BGM挿入曲1": a livelier piece in G major (marimba, guitar, bass, drums), about 29 s.
