@@ -2,6 +2,7 @@
 
 #include "CastTable.h"
 #include "form/Cp932.h"
+#include "form/Picture.h"
 #include "form/ProgramFolder.h"
 #include "form/Pump.h"
 #include "shell/DataFailure.h"
@@ -63,11 +64,6 @@ QString picturePath(const QString& name)
     return form::ProgramFolder::resolve(QStringLiteral("\\Picture\\cast\\") + name + QStringLiteral(".jpg"));
 }
 
-QImage readPicture(const QString& path)
-{
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 void ReadCastPicturesAhead(Game& game, const QStringList& names)
@@ -82,7 +78,7 @@ void ReadCastPicturesAhead(Game& game, const QStringList& names)
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int k = next++; k < paths.size(); k = next++)
-            pictures[k] = readPicture(paths[k]);
+            pictures[k] = form::readPicture(paths[k]);
     };
     const int helpers = std::min<int>(paths.size(), std::max(1u, std::thread::hardware_concurrency())) - 1;
     std::vector<std::thread> threads;
@@ -114,9 +110,11 @@ int LoadCast(Game& game, const QString& name)
     readCastFields(castLine(game, name), record);
 
     const QString path = picturePath(name);
-    const QImage picture = list.picturesAhead.contains(path) ? list.picturesAhead.value(path) : readPicture(path);
+    QString fault;
+    const QImage picture =
+        list.picturesAhead.contains(path) ? list.picturesAhead.value(path) : form::readPicture(path, &fault);
     if (picture.isNull())
-        DataFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません。").arg(name, path));
+        DataFailure(game, QStringLiteral("キャスト「%1」の絵 %2 を読めません（%3）。").arg(name, path, fault));
     form::PictureBox* cell = game.frmMain->picCell(j);
     cell->setPicture(picture);
     cell->setEnabled(true);

@@ -1,7 +1,8 @@
 #include "PictureBox.h"
 
+#include "Picture.h"
+
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -36,8 +37,7 @@ void PictureBox::setPicture(const QImage& picture)
 
 bool PictureBox::loadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    QImage image = reader.read();
+    const QImage image = readPicture(path);
     if (image.isNull())
         return false;
     setPicture(image);

@@ -1,6 +1,7 @@
 #include "Anim.h"
 
 #include "form/Blt.h"
+#include "form/Picture.h"
 #include "form/ProgramFolder.h"
 #include "shell/DataFailure.h"
 #include "shell/Game.h"
@@ -191,11 +192,12 @@ void DrawWorldPicture(Game& game, const QString& name, int x, int y)
     MainForm& f = *game.frmMain;
     const QString path =
         form::ProgramFolder::resolve(QStringLiteral("\\Picture\\WorldPicture\\") + name + QStringLiteral(".jpg"));
-    const QImage picture(path);
+    QString fault;
+    const QImage picture = form::readPicture(path, &fault);
     // A scene without its world would show an empty stage.
     if (picture.isNull())
-        DataFailure(game, QStringLiteral("背景画像 %1 を読めません。").arg(path));
-    f.picWork->setPicture(picture.convertToFormat(QImage::Format_RGB32));
+        DataFailure(game, QStringLiteral("背景画像 %1 を読めません（%2）。").arg(path, fault));
+    f.picWork->setPicture(picture);
     f.picWork->setGeometry(f.picWork->left(), f.picWork->top(), picture.width(), picture.height());
     form::bitBlt(f.picWorld->canvas(), x, y, picture.width(), picture.height(), f.picWork->picture(), 0, 0);
     f.picWork->setPicture(QImage());

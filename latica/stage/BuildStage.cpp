@@ -5,6 +5,7 @@
 #include "cast/GalFace.h"
 #include "effects/SpotEffect.h"
 #include "effects/WordEffect.h"
+#include "form/Picture.h"
 #include "form/ProgramFolder.h"
 #include "play/BoardView.h"
 #include "shell/DataFailure.h"
@@ -23,10 +24,11 @@ namespace {
 QImage systemPicture(Game& game, const QString& name)
 {
     const QString path = form::ProgramFolder::resolve(QStringLiteral("\\sys\\Picture\\") + name + QStringLiteral(".jpg"));
-    QImage picture(path);
+    QString fault;
+    const QImage picture = form::readPicture(path, &fault);
     if (picture.isNull())
-        DataFailure(game, QStringLiteral("画像 %1 を読めません。").arg(path));
-    return picture.convertToFormat(QImage::Format_RGB32);
+        DataFailure(game, QStringLiteral("画像 %1 を読めません（%2）。").arg(path, fault));
+    return picture;
 }
 
 void placeWindow(MainForm& f)

@@ -67,6 +67,15 @@ TEST(DataFailure, AWorldPictureThatCannotBeReadEndsTheProgram)
     }
 }
 
+// Half a JPEG still decodes, with the rest filled grey: the cut is found by its missing end.
+TEST(DataFailure, ASystemPictureCutInHalfEndsTheProgram)
+{
+    testsupport::ProgramFolderCopy program;
+    const QString picture = QStringLiteral("sys/Picture/基本背景.jpg");
+    program.truncate(picture, QFileInfo(program.filePath(picture)).size() / 2);
+    expectEndNaming(BuildStage, QStringLiteral("基本背景.jpg"), QStringLiteral("途中で切れています"));
+}
+
 class KanaStartUp : public GameFixture {
 protected:
     KanaStartUp()
