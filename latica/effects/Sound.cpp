@@ -21,6 +21,33 @@ QString musicPath(const QString& name)
     return form::ProgramFolder::resolve(QStringLiteral("\\sound\\midi\\") + name + QStringLiteral(".mid"));
 }
 
+quint32 bigEndian(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = value << 8 | quint8(bytes[at + i]);
+    return value;
+}
+
+// A standard MIDI file holds its header chunk and as many whole track chunks as the header
+// counts. The synthesizer would play a file cut short up to the cut, or not at all.
+bool midiComplete(const QByteArray& bytes)
+{
+    if (bytes.size() < 14 || !bytes.startsWith("MThd"))
+        return false;
+    const quint32 tracks = bigEndian(bytes, 10, 2);
+    quint32 found = 0;
+    qsizetype at = 0;
+    while (at + 8 <= bytes.size()) {
+        const quint32 length = bigEndian(bytes, at + 4, 4);
+        if (length > quint32(bytes.size() - at - 8))
+            return false;
+        if (bytes.mid(at, 4) == "MTrk")
+            ++found;
+        at += 8 + length;
+    }
+    return at == bytes.size() && found >= tracks;
+}
 } // namespace
 
 Sound::~Sound()
@@ -36,9 +63,9 @@ Sound::~Sound()
 
 void Sound::note(const QString& problem)
 {
-    if (m_noted)
+    if (!m_note.isEmpty())
         return;
-    m_noted = true;
+    m_note = problem;
     std::fprintf(stderr, "latica: sound is off or incomplete: %s\n", problem.toLocal8Bit().constData());
 }
 
@@ -50,6 +77,8 @@ void Sound::InitSound()
         return;
     // The window toolkit owns the process's signals: Ctrl+C and SIGTERM still end it.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A sound file cut short is refused rather than played up to the cut.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         note(QString::fromUtf8(SDL_GetError()));
         return;
@@ -141,6 +170,11 @@ void Sound::PlayMusic(const QString& name)
     if (!m_open)
         return;
     const QString path = musicPath(name);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && !midiComplete(file.readAll())) {
+        note(QStringLiteral("%1: the file is cut short or is not a MIDI file").arg(path));
+        return;
+    }
     m_music = Mix_LoadMUS(QFile::encodeName(path).constData());
     if (!m_music) {
         note(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(Mix_GetError())));

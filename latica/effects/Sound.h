@@ -27,6 +27,8 @@ public:
     bool deviceOpen() const { return m_open; }
     QString effectPlaying() const;  // the name slot 0 is playing, or empty
     QString musicName() const { return m_musicName; }
+    bool musicPlaying() const { return m_music != nullptr; }
+    QString noted() const { return m_note; }  // the problem noted on standard error, if any
     // The last effect asked for, played or not (with no device, too).
     QString lastEffectRequested() const { return m_lastRequested; }
     int tickCounter() const { return m_tickCounter; }
@@ -40,7 +42,7 @@ private:
     void freeSlot(int slot);
 
     bool m_open = false;
-    bool m_noted = false;
+    QString m_note;
     std::array<Mix_Chunk*, 4> m_slots{};  // slots -1..2 at channelOf(slot)
     QString m_slot0Name;
     QString m_lastRequested;

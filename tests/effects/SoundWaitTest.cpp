@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include "effects/Wait.h"
 #include "form/Clock.h"
 #include "form/Timer.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -68,14 +70,45 @@ TEST_F(SoundTest, ASecondEffectCutsTheFirst)
     EXPECT_EQ(sound.effectPlaying(), QStringLiteral("ザッ"));
 }
 
-TEST_F(SoundTest, AMissingFileIsSilenceAndPlayGoesOn)
+// A file missing or cut short is silence; the first problem is noted, and play goes on.
+TEST_F(SoundTest, MissingOrCutFilesAreSilenceAndPlayGoesOn)
 {
-    sound.PlaySound(QStringLiteral("ピイイン"));
+    testsupport::ProgramFolderCopy program;
+    const QString music = QStringLiteral("sound/midi/BGMテーマ曲.mid");
+    const QString effect = QStringLiteral("sound/wave/正解.wav");
+    program.truncate(music, QFileInfo(program.filePath(music)).size() - 10);
+    program.truncate(effect, QFileInfo(program.filePath(effect)).size() / 2);
+
+    sound.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    EXPECT_FALSE(sound.musicPlaying());
+    EXPECT_TRUE(sound.noted().contains(QStringLiteral("BGMテーマ曲.mid"))) << sound.noted().toStdString();
+    sound.PlaySound(QStringLiteral("正解"));
+    EXPECT_EQ(sound.effectPlaying(), QString());
     sound.PlaySound(QStringLiteral("ない音"));
     EXPECT_EQ(sound.effectPlaying(), QString());
     sound.PlayMusic(QStringLiteral("ない曲"));
+    EXPECT_FALSE(sound.musicPlaying());
+
+    sound.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    EXPECT_TRUE(sound.musicPlaying());
+    sound.PlaySound(QStringLiteral("ピイイン"));
+    EXPECT_EQ(sound.effectPlaying(), QStringLiteral("ピイイン"));
+    EXPECT_TRUE(sound.noted().contains(QStringLiteral("BGMテーマ曲.mid"))) << "only the first problem is noted";
+}
+
+TEST(SoundWithoutDevice, PlaysSilentlyAndSaysSoOnce)
+{
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    Sound sound;
+    sound.InitSound();
+    qputenv("SDL_AUDIODRIVER", driver);
+    EXPECT_FALSE(sound.deviceOpen());
+    EXPECT_FALSE(sound.noted().isEmpty());
+    sound.PlayMusic(QStringLiteral("BGMテーマ曲"));
     sound.PlaySound(QStringLiteral("正解"));
-    EXPECT_EQ(sound.effectPlaying(), QStringLiteral("正解"));
+    EXPECT_FALSE(sound.musicPlaying());
+    EXPECT_EQ(sound.lastEffectRequested(), QStringLiteral("正解"));
 }
 
 TEST_F(SoundTest, MusicRestartsAndStops)
