@@ -4,6 +4,7 @@
 #include "form/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <gtest/gtest.h>
@@ -29,6 +30,13 @@ DialogScript::DialogScript()
         bodies << box.text();
         if (probe)
             probe();
+        if (m_answers.empty() && !strict) {
+            if (QAbstractButton* button = box.defaultButton())
+                button->click();
+            else
+                box.reject();
+            return;
+        }
         if (m_answers.empty()) {
             ADD_FAILURE() << "unexpected message box: " << box.windowTitle().toStdString();
             box.reject();
@@ -67,6 +75,8 @@ DialogScript::~DialogScript()
 {
     form::setMessageBoxObserver(nullptr);
     form::setFileDialogObserver(nullptr);
+    if (!strict)
+        return;
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " message box answers left unused";
     EXPECT_TRUE(m_files.empty()) << m_files.size() << " open dialog choices left unused";
 }

@@ -21,6 +21,9 @@ public:
     // Runs as each message box shows, before it is answered (a test looks around).
     std::function<void()> probe;
     int dialogsShown = 0;
+    // Off: boxes beyond the answers given take their default button, and answers or
+    // choices left over are no failure (a run whose course is not known beforehand).
+    bool strict = true;
 
 private:
     std::deque<int> m_answers;
