@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <algorithm>
 
 namespace record {
@@ -65,9 +67,16 @@ bool write(const QString& path, const QStringList& lines, QString* error)
     // Unbuffered, a disk that fills up fails the write itself: a buffered write that
     // failed only when committed was not noticed, and the cut file replaced the record.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        // A short write leaves the system's reason (a full disk) in errno, not in the file.
+        const int reason = errno;
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(reason));
         file.cancelWriting();
         return false;
     }

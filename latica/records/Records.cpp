@@ -21,10 +21,16 @@ QString recordPath(const Game& game)
     return game.RecordFolder + game.RecordFileName;
 }
 
-void reportFailedRewrite(const QString& path, const QString& reason)
+// The player is told, since what was just solved or named is not kept; play goes on.
+void reportFailedRewrite(Game& game, const QString& path, const QString& reason)
 {
     std::fprintf(stderr, "latica: the record %s was not rewritten and stays as it was: %s\n",
                  path.toLocal8Bit().constData(), reason.toLocal8Bit().constData());
+    ShowMessage(game, MessageSpec{QStringLiteral("Latica"),
+                                  QStringLiteral("記録ファイル %1 に書き込めませんでした（%2）。\r\n"
+                                                 "記録は前のままです。ディスクの空きや書き込みの許可を確かめてください。")
+                                      .arg(path, reason),
+                                  form::Buttons::Ok, form::Icon::Exclamation});
 }
 
 // Reads the record, changes its lines and writes it back in one piece. A record that
@@ -35,12 +41,12 @@ void rewrite(Game& game, const std::function<void(QStringList&)>& change)
     QStringList lines;
     QString error;
     if (!record::read(path, lines, &error)) {
-        reportFailedRewrite(path, error);
+        reportFailedRewrite(game, path, error);
         return;
     }
     change(lines);
     if (!record::write(path, lines, &error))
-        reportFailedRewrite(path, error);
+        reportFailedRewrite(game, path, error);
 }
 
 } // namespace

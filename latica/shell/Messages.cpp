@@ -104,7 +104,11 @@ MessageSpec messageSpec(int code, const QString& recordFolder)
 
 int ShowMessage(Game& game, int code)
 {
-    const MessageSpec message = messageSpec(code, game.RecordFolder);
+    return ShowMessage(game, messageSpec(code, game.RecordFolder));
+}
+
+int ShowMessage(Game& game, const MessageSpec& message)
+{
     form::Timer* kumi = game.frmMain ? &game.frmMain->tmrKumi : nullptr;
     const bool wasEnabled = kumi && kumi->isEnabled();
     if (kumi)

@@ -20,5 +20,7 @@ MessageSpec messageSpec(int code, const QString& recordFolder = QString());
 // Shows message `code` modally with the game clock paused; returns the pressed button
 // (OK 1, Yes 6, No 7).
 int ShowMessage(Game& game, int code);
+// Shows a box outside the catalogue the same way.
+int ShowMessage(Game& game, const MessageSpec& message);
 // The help box.
 void ShowHelp(Game& game);

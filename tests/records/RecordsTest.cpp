@@ -196,26 +196,34 @@ TEST_F(RecordsTest, ANameCp932CannotHoldIsStoredWithQuestionMarks)
     EXPECT_EQ(talkEngine(game).TalkNames[10], QStringLiteral("ミナ？")) << "the talks quote what is stored";
 }
 
-TEST_F(RecordsTest, AFailedRewriteLeavesTheOldRecord)
+TEST_F(RecordsTest, AFailedRewriteLeavesTheOldRecordAndTellsThePlayer)
 {
     writeRecord(QStringLiteral("ミナ"), QStringLiteral("0,0,0"));
     ASSERT_EQ(load(), 1);
     const QByteArray before = testsupport::readFile(recordBeside());
     game.CrossSolved[1] = 1;
     // A disk that fills up: the rewrite runs where no file may grow past 16 bytes.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        SaveRecord(game);
-        _exit(0);
-    }
-    waitpid(child, nullptr, 0);
+    dialogs.answer(form::Answer::Ok);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{16, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    SaveRecord(game);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(dialogs.bodies.size(), 1);
+    EXPECT_TRUE(dialogs.bodies[0].contains(QStringLiteral("x.log"))) << dialogs.bodies[0].toStdString();
     EXPECT_EQ(testsupport::readFile(recordBeside()), before);
     EXPECT_EQ(QDir(game.PlayFileFolder).entryList(QDir::Files), QStringList{QStringLiteral("x.log")})
         << "no scratch file is left behind";
+
+    // The folder gone in the middle of play (a removed stick, a folder made read-only).
+    dialogs.answer(form::Answer::Ok);
+    game.RecordFolder += QStringLiteral("gone/");
+    SaveRecord(game);
+    ASSERT_EQ(dialogs.bodies.size(), 2);
+    EXPECT_TRUE(dialogs.bodies[1].contains(QStringLiteral("gone/x.log"))) << dialogs.bodies[1].toStdString();
 }
 
 // A rewrite killed at any moment leaves the old record or the new one, whole.
