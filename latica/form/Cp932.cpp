@@ -1,5 +1,7 @@
 #include "Cp932.h"
 
+#include <QStringDecoder>
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -66,6 +68,21 @@ QByteArray toCp932(const QString& text, bool* ok)
         utf32[i * 4 + 3] = char((c >> 24) & 0xFF);
     }
     return convert("CP932", "UTF-32LE", utf32, QByteArray("?"), 4, ok);
+}
+
+bool isUtf8Text(const QByteArray& bytes)
+{
+    bool wide = false;
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80) {
+            wide = true;
+            break;
+        }
+    if (!wide)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes); // decoding happens here; hasError() reports it
+    return !utf8.hasError() && !decoded.isEmpty();
 }
 
 QStringList splitLines(const QString& text)

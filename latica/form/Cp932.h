@@ -13,6 +13,10 @@ QString fromCp932(const QByteArray& bytes, bool* ok = nullptr);
 // Encodes; characters that CP932 lacks become "?" and clear *ok.
 QByteArray toCp932(const QString& text, bool* ok = nullptr);
 
+// Whether bytes with characters beyond ASCII are valid UTF-8. Real Shift-JIS kana and
+// kanji never form valid UTF-8 sequences, so such text is a file saved in the wrong code.
+bool isUtf8Text(const QByteArray& bytes);
+
 // Splits decoded file text into lines ended by CR LF or a bare LF. A last line without a
 // line end counts; the empty rest after a final line end does not.
 QStringList splitLines(const QString& text);

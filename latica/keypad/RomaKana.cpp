@@ -4,7 +4,6 @@
 #include "form/ProgramFolder.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace keypad {
 
@@ -90,23 +89,6 @@ private:
     qsizetype m_pos = 0;
 };
 
-// Text that is valid UTF-8 with characters beyond ASCII is not a Shift-JIS file: real
-// Shift-JIS kana and kanji never form valid UTF-8 sequences.
-bool looksLikeUtf8(const QByteArray& bytes)
-{
-    bool wide = false;
-    for (char b : bytes)
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            wide = true;
-            break;
-        }
-    if (!wide)
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(bytes); // decoding happens here; hasError() reports it
-    return !utf8.hasError() && !decoded.isEmpty();
-}
-
 bool readSection(FieldReader& in, const QString& name, int keyLength, int count, QVector<RomaKanaEntry>* entries,
                  QString* error)
 {
@@ -167,7 +149,7 @@ bool ParseRomaKanaTable(const QByteArray& bytes, RomaKanaTable* table, QString* 
         *error = QStringLiteral("表に NUL 文字があります（UTF-16 などで保存されていませんか）。シフトJISのテキストにしてください");
         return false;
     }
-    if (looksLikeUtf8(bytes)) {
+    if (form::isUtf8Text(bytes)) {
         *error = QStringLiteral("表が UTF-8 で保存されています。シフトJISのテキストにしてください");
         return false;
     }

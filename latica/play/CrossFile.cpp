@@ -4,47 +4,16 @@
 #include "form/Cp932.h"
 
 #include <QFile>
-#include <QObject>
+
+#include <algorithm>
 
 namespace {
 
 const QString BlackSquare = QStringLiteral("■");
 const QString EmptyEntry = QStringLiteral("　");
 
-struct Failure {
-    QString message;
-};
-
-[[noreturn]] void fail(const QString& message)
-{
-    throw Failure{message};
-}
-
-void skipLine(ItemReader& reader, const char* what)
-{
-    QString ignored;
-    if (!reader.readLine(ignored))
-        fail(QStringLiteral("the file ends before the %1").arg(QString::fromUtf8(what)));
-}
-
-int readInt(ItemReader& reader, const char* what)
-{
-    const int line = reader.lineNumber();
-    int value = 0;
-    if (!reader.readInt(value))
-        fail(QStringLiteral("line %1: %2 is missing or not a number").arg(line).arg(QString::fromUtf8(what)));
-    return value;
-}
-
-int readIntIn(ItemReader& reader, const char* what, int low, int high)
-{
-    const int line = reader.lineNumber();
-    const int value = readInt(reader, what);
-    if (value < low || value > high)
-        fail(QStringLiteral("line %1: %2 %3 is outside %4..%5")
-                 .arg(line).arg(QString::fromUtf8(what)).arg(value).arg(low).arg(high));
-    return value;
-}
+// Thrown when the reader loses its place: what follows cannot be read in step.
+struct Stop {};
 
 // One character of a one-character field: shorter text is filled with a space, longer
 // text is cut. A character outside the basic plane stays whole.
@@ -69,38 +38,164 @@ QStringList cellsOf(const QString& line)
     return cells;
 }
 
-void readKinds(ItemReader& reader, Puzzle& p)
+QString cellName(int row, int column)
 {
-    for (int i = 0; i <= p.MasLast; ++i) {
-        const int line = reader.lineNumber();
-        const int kind = readInt(reader, "a cell kind");
-        if (kind < 1 || kind > 4)
-            fail(QStringLiteral("line %1: cell kind %2 is not 1..4").arg(line).arg(kind));
-        const int row = i / p.MasLineLen, column = i % p.MasLineLen;
-        const bool border = row == 0 || row == p.MasMaxY + 1 || column == 0 || column == p.MasMaxX + 1;
-        if (border && kind != 1)
-            fail(QStringLiteral("line %1: the border cell (%2, %3) is not black").arg(line).arg(row).arg(column));
-        p.Mas[i].Kind = kind;
+    return QStringLiteral("row %1 column %2").arg(row).arg(column);
+}
+
+class SectionReader {
+public:
+    SectionReader(const QStringList& lines, CrossReadResult& result) : m_in(lines), m_result(result) {}
+
+    void read(int n);
+
+private:
+    Puzzle& p() { return m_result.puzzle; }
+    CrossSourceLines& lineOf() { return m_result.lines; }
+
+    void report(int line, const QString& message) { m_result.problems.push_back({line, message}); }
+    [[noreturn]] void stop(int line, const QString& message)
+    {
+        report(line, message);
+        throw Stop{};
+    }
+    // The line where the file ended, for "the file ends here" problems.
+    int lastLine() const { return std::max(1, m_in.lineCount()); }
+
+    void skipCaption(const char* before)
+    {
+        QString ignored;
+        if (!m_in.readLine(ignored))
+            stop(lastLine(), QStringLiteral("the file ends here; expected the caption line before the %1")
+                                 .arg(QString::fromUtf8(before)));
+    }
+    // `what` gives the description of the item; it is only made for a message.
+    template <typename What>
+    int readInt(What what)
+    {
+        QString item;
+        if (!m_in.readItem(item))
+            stop(lastLine(), QStringLiteral("the file ends here; expected %1").arg(what()));
+        bool ok = false;
+        const int value = item.toInt(&ok, 10);
+        if (!ok)
+            stop(m_in.lastLine(), QStringLiteral("expected %1, found \"%2\"").arg(what(), item));
+        return value;
+    }
+    int readIntIn(const char* what, int low, int high)
+    {
+        const auto describe = [what] { return QString::fromUtf8(what); };
+        const int value = readInt(describe);
+        if (value < low || value > high)
+            stop(m_in.lastLine(), QStringLiteral("%1 is %2; expected %3..%4").arg(describe()).arg(value).arg(low).arg(high));
+        return value;
+    }
+
+    void readKinds();
+    void readAnswers();
+    void readWordStarts(bool across, std::vector<int>& startCount);
+    void readWordLines();
+
+    ItemReader m_in;
+    CrossReadResult& m_result;
+};
+
+void SectionReader::read(int n)
+{
+    const QString marker = QStringLiteral(";#") + QString::number(n);
+    QString line;
+    bool found = false;
+    while (m_in.readLine(line)) {
+        if (line == marker) {
+            found = true;
+            break;
+        }
+    }
+    if (!found)
+        stop(0, QStringLiteral("the file has no puzzle %1 (no line \"%2\")").arg(n).arg(marker));
+    lineOf().marker = m_in.lastLine();
+
+    skipCaption("grid size");
+    p().MasMaxY = readIntIn("the number of rows", 1, MaxGridSide);
+    p().MasMaxX = readIntIn("the number of columns", 1, MaxGridSide);
+    skipCaption("word counts");
+    p().CrossLevel = readInt([] { return QStringLiteral("the level"); });
+    lineOf().counts = m_in.lastLine();
+    // A grid holds at most one across and one down word per cell.
+    const int maxWords = 2 * p().MasMaxX * p().MasMaxY;
+    p().QuesNmbMax = readIntIn("the number of words", 1, maxWords);
+    p().DownQuesTop = readIntIn("the first down word", 1, p().QuesNmbMax + 1);
+
+    p().MasLineLen = p().MasMaxX + 2;
+    p().MasLast = (p().MasMaxY + 2) * p().MasLineLen - 1;
+    p().Mas.assign(p().MasLast + 1, MasData{});
+    p().Ques.assign(p().QuesNmbMax + 1, QuesData{});
+    lineOf().kind.assign(p().MasLast + 1, 0);
+    lineOf().acrossNmb.assign(p().MasLast + 1, 0);
+    lineOf().downNmb.assign(p().MasLast + 1, 0);
+    lineOf().answerRow.assign(p().MasMaxY + 1, 0);
+    lineOf().wordLine.assign(p().QuesNmbMax + 1, 0);
+
+    skipCaption("cell kinds");
+    readKinds();
+    skipCaption("answer grid");
+    readAnswers();
+    std::vector<int> startCount(p().QuesNmbMax + 1, 0);
+    skipCaption("across word numbers");
+    readWordStarts(true, startCount);
+    skipCaption("down word numbers");
+    readWordStarts(false, startCount);
+    for (int q = 1; q <= p().QuesNmbMax; ++q) {
+        if (startCount[q] == 0)
+            report(lineOf().counts, QStringLiteral("word %1 starts in no cell; the number tables must place each of "
+                                               "the %2 words")
+                                    .arg(q).arg(p().QuesNmbMax));
+    }
+    skipCaption("word lines");
+    readWordLines();
+}
+
+void SectionReader::readKinds()
+{
+    for (int i = 0; i <= p().MasLast; ++i) {
+        const int row = i / p().MasLineLen, column = i % p().MasLineLen;
+        int kind = readInt([&] { return QStringLiteral("the cell kind of %1").arg(cellName(row, column)); });
+        lineOf().kind[i] = m_in.lastLine();
+        const bool border = row == 0 || row == p().MasMaxY + 1 || column == 0 || column == p().MasMaxX + 1;
+        if (kind < 1 || kind > 4) {
+            report(m_in.lastLine(), QStringLiteral("%1 has cell kind %2; expected 1..4").arg(cellName(row, column)).arg(kind));
+            kind = 1;
+        } else if (border && kind != 1) {
+            report(m_in.lastLine(), QStringLiteral("the border cell at %1 has kind %2; expected 1 (black)")
+                                        .arg(cellName(row, column)).arg(kind));
+            kind = 1;
+        }
+        // A kind out of place is read as black, so every walk still ends at the border.
+        p().Mas[i].Kind = kind;
     }
 }
 
-void readAnswers(ItemReader& reader, Puzzle& p)
+void SectionReader::readAnswers()
 {
-    for (int r = 1; r <= p.MasMaxY; ++r) {
-        const int lineNumber = reader.lineNumber();
+    for (int r = 1; r <= p().MasMaxY; ++r) {
         QString line;
-        if (!reader.readLine(line))
-            fail(QStringLiteral("the file ends inside the answer grid"));
+        if (!m_in.readLine(line))
+            stop(lastLine(), QStringLiteral("the file ends here; expected row %1 of the answer grid").arg(r));
+        const int lineNumber = m_in.lastLine();
+        lineOf().answerRow[r] = lineNumber;
         const QStringList cells = cellsOf(line);
-        for (int c = 1; c <= p.MasMaxX; ++c) {
-            MasData& m = p.Mas[p.index(r, c)];
+        for (int c = 1; c <= p().MasMaxX; ++c) {
+            MasData& m = p().Mas[p().index(r, c)];
             m.Answer = c - 1 < cells.size() ? cells[c - 1] : QStringLiteral(" ");
             const bool black = m.Answer == BlackSquare;
-            if (black != (m.Kind == 1))
-                fail(QStringLiteral("line %1: column %2 of the answer grid does not match its cell kind")
-                         .arg(lineNumber).arg(c));
-            if (!black && m.Answer.trimmed().isEmpty())
-                fail(QStringLiteral("line %1: column %2 of the answer grid is empty").arg(lineNumber).arg(c));
+            if (black && m.Kind != 1)
+                report(lineNumber, QStringLiteral("%1 of the answer grid is ■ but its cell kind is %2; expected a letter")
+                                       .arg(cellName(r, c)).arg(m.Kind));
+            else if (!black && m.Kind == 1)
+                report(lineNumber, QStringLiteral("%1 of the answer grid is \"%2\" but its cell kind is 1; expected ■")
+                                       .arg(cellName(r, c), m.Answer));
+            else if (!black && m.Answer.trimmed().isEmpty())
+                report(lineNumber, QStringLiteral("%1 of the answer grid is empty; expected a letter").arg(cellName(r, c)));
             if (black) {
                 m.Entry = BlackSquare;
             } else {
@@ -112,37 +207,46 @@ void readAnswers(ItemReader& reader, Puzzle& p)
 }
 
 // Reads the start numbers of one direction and checks them against the kinds.
-void readWordStarts(ItemReader& reader, Puzzle& p, bool across, std::vector<int>& startCount)
+void SectionReader::readWordStarts(bool across, std::vector<int>& startCount)
 {
-    const int low = across ? 1 : p.DownQuesTop;
-    const int high = across ? p.DownQuesTop - 1 : p.QuesNmbMax;
-    for (int r = 1; r <= p.MasMaxY; ++r) {
-        for (int c = 1; c <= p.MasMaxX; ++c) {
-            const int line = reader.lineNumber();
-            const int q = readInt(reader, across ? "an across word number" : "a down word number");
+    const QString direction = across ? QStringLiteral("across") : QStringLiteral("down");
+    const int low = across ? 1 : p().DownQuesTop;
+    const int high = across ? p().DownQuesTop - 1 : p().QuesNmbMax;
+    for (int r = 1; r <= p().MasMaxY; ++r) {
+        for (int c = 1; c <= p().MasMaxX; ++c) {
+            const int q = readInt([&] { return QStringLiteral("the %1 word number of %2").arg(direction, cellName(r, c)); });
+            const int line = m_in.lastLine();
+            const int i = p().index(r, c);
+            (across ? lineOf().acrossNmb : lineOf().downNmb)[i] = line;
             if (q == 0)
                 continue;
-            MasData& m = p.Mas[p.index(r, c)];
-            if (q < low || q > high)
-                fail(QStringLiteral("line %1: word number %2 is not an %3 word")
-                         .arg(line).arg(q).arg(across ? QStringLiteral("across") : QStringLiteral("down")));
+            MasData& m = p().Mas[i];
+            if (q < low || q > high) {
+                report(line, QStringLiteral("%1 starts %2 word %3; the %2 words are %4..%5 (the first down word is %6)")
+                                 .arg(cellName(r, c), direction).arg(q).arg(low).arg(high).arg(p().DownQuesTop));
+                continue;
+            }
             const int needed = across ? 2 : 3;
             if (m.Kind != needed && m.Kind != 4)
-                fail(QStringLiteral("line %1: word %2 starts in a cell of kind %3").arg(line).arg(q).arg(m.Kind));
-            if (++startCount[q] > 1)
-                fail(QStringLiteral("line %1: word %2 starts twice").arg(line).arg(q));
+                report(line, QStringLiteral("%1 word %2 starts at %3, a cell of kind %4; expected kind %5 or 4")
+                                 .arg(direction).arg(q).arg(cellName(r, c)).arg(m.Kind).arg(needed));
+            if (++startCount[q] > 1) {
+                report(line, QStringLiteral("word %1 starts a second time at %2").arg(q).arg(cellName(r, c)));
+                continue;
+            }
             (across ? m.AcrossNmb : m.DownNmb) = q;
         }
     }
 }
 
-void readWordLines(ItemReader& reader, Puzzle& p)
+void SectionReader::readWordLines()
 {
-    for (int q = 1; q <= p.QuesNmbMax; ++q) {
+    for (int q = 1; q <= p().QuesNmbMax; ++q) {
         QString line;
-        if (!reader.readLine(line))
-            fail(QStringLiteral("the file ends before the line of word %1").arg(q));
-        QuesData& w = p.Ques[q];
+        if (!m_in.readLine(line))
+            stop(lastLine(), QStringLiteral("the file ends here; expected the line of word %1 of %2").arg(q).arg(p().QuesNmbMax));
+        lineOf().wordLine[q] = m_in.lastLine();
+        QuesData& w = p().Ques[q];
         CutField(line);
         QString* fields[] = {&w.QuesText, &w.AnswerText, &w.Reading, &w.ID, &w.CN, &w.BN, &w.QN, &w.AN};
         for (QString* field : fields)
@@ -151,76 +255,126 @@ void readWordLines(ItemReader& reader, Puzzle& p)
     }
 }
 
-Puzzle parseSection(const QStringList& lines, int n)
+// The first line (from 1) of the bytes that holds a byte matching `bad`.
+template <typename Bad>
+int firstLineWith(const QByteArray& bytes, Bad bad)
 {
-    ItemReader reader(lines);
-    const QString marker = QStringLiteral(";#") + QString::number(n);
-    QString line;
-    bool found = false;
-    while (reader.readLine(line)) {
-        if (line == marker) {
-            found = true;
-            break;
+    int line = 1;
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        if (bad(bytes.mid(start, end - start)))
+            return line;
+        ++line;
+        start = end + 1;
+    }
+    return 0;
+}
+
+// The kinds and the word numbers must describe the same words: a word starts after a
+// black square or the border, and a white cell lies in a word of each direction its kind
+// names and of no other. Where they disagree the cursor would find cells of no word.
+void checkWordRuns(CrossReadResult& result)
+{
+    const Puzzle& p = result.puzzle;
+    const CrossSourceLines& lineOf = result.lines;
+    const auto report = [&result](int line, const QString& message) { result.problems.push_back({line, message}); };
+    for (int r = 1; r <= p.MasMaxY; ++r) {
+        for (int c = 1; c <= p.MasMaxX; ++c) {
+            const int i = p.index(r, c);
+            const MasData& m = p.Mas[i];
+            if (m.Kind == 1)
+                continue;
+            if (m.AcrossNmb != 0 && p.Mas[i - 1].Kind != 1)
+                report(lineOf.acrossNmb[i], QStringLiteral("across word %1 starts at %2, right after a white cell; "
+                                                           "expected a black square or the border before it")
+                                                .arg(m.AcrossNmb).arg(cellName(r, c)));
+            if (m.DownNmb != 0 && p.Mas[i - p.MasLineLen].Kind != 1)
+                report(lineOf.downNmb[i], QStringLiteral("down word %1 starts at %2, right below a white cell; "
+                                                         "expected a black square or the border above it")
+                                              .arg(m.DownNmb).arg(cellName(r, c)));
+            const bool across = m.Kind == 2 || m.Kind == 4;
+            const bool down = m.Kind == 3 || m.Kind == 4;
+            if (across != (m.AcrossQues != 0))
+                report(lineOf.kind[i], across ? QStringLiteral("%1 has cell kind %2, but no across word runs through it")
+                                                    .arg(cellName(r, c)).arg(m.Kind)
+                                              : QStringLiteral("%1 has cell kind %2, but across word %3 runs through it")
+                                                    .arg(cellName(r, c)).arg(m.Kind).arg(m.AcrossQues));
+            if (down != (m.DownQues != 0))
+                report(lineOf.kind[i], down ? QStringLiteral("%1 has cell kind %2, but no down word runs through it")
+                                                  .arg(cellName(r, c)).arg(m.Kind)
+                                            : QStringLiteral("%1 has cell kind %2, but down word %3 runs through it")
+                                                  .arg(cellName(r, c)).arg(m.Kind).arg(m.DownQues));
         }
     }
-    if (!found)
-        fail(QStringLiteral("the file has no puzzle %1 (no line \"%2\")").arg(n).arg(marker));
-
-    Puzzle p;
-    skipLine(reader, "grid size");
-    p.MasMaxY = readIntIn(reader, "the number of rows", 1, MaxGridSide);
-    p.MasMaxX = readIntIn(reader, "the number of columns", 1, MaxGridSide);
-    skipLine(reader, "word counts");
-    p.CrossLevel = readInt(reader, "the level");
-    // A grid holds at most one across and one down word per cell.
-    const int maxWords = 2 * p.MasMaxX * p.MasMaxY;
-    p.QuesNmbMax = readIntIn(reader, "the number of words", 1, maxWords);
-    p.DownQuesTop = readIntIn(reader, "the first down word", 1, p.QuesNmbMax + 1);
-
-    p.MasLineLen = p.MasMaxX + 2;
-    p.MasLast = (p.MasMaxY + 2) * p.MasLineLen - 1;
-    p.Mas.assign(p.MasLast + 1, MasData{});
-    p.Ques.assign(p.QuesNmbMax + 1, QuesData{});
-
-    skipLine(reader, "cell kinds");
-    readKinds(reader, p);
-    skipLine(reader, "answer grid");
-    readAnswers(reader, p);
-    std::vector<int> startCount(p.QuesNmbMax + 1, 0);
-    skipLine(reader, "across word numbers");
-    readWordStarts(reader, p, true, startCount);
-    skipLine(reader, "down word numbers");
-    readWordStarts(reader, p, false, startCount);
-    for (int q = 1; q <= p.QuesNmbMax; ++q) {
-        if (startCount[q] == 0)
-            fail(QStringLiteral("word %1 starts in no cell").arg(q));
-    }
-    skipLine(reader, "word lines");
-    readWordLines(reader, p);
-
-    SetMasQuesNmb(p);
-    SetQuesAnswer(p);
-    return p;
 }
 
 } // namespace
 
-CrossReadResult parseCrossFile(const QByteArray& bytes, int n)
+QString PlayFileProblem::text() const
+{
+    return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(message) : message;
+}
+
+PlayFileText decodePlayFile(const QByteArray& bytes)
+{
+    PlayFileText text;
+    if (bytes.contains('\0')) {
+        text.problem = {firstLineWith(bytes, [](const QByteArray& l) { return l.contains('\0'); }),
+                        QStringLiteral("the text holds NUL bytes (UTF-16?); a play file is Shift-JIS (CP932) text")};
+        return text;
+    }
+    if (form::isUtf8Text(bytes)) {
+        text.problem = {firstLineWith(bytes, [](const QByteArray& l) { return form::isUtf8Text(l); }),
+                        QStringLiteral("the text is UTF-8; a play file is Shift-JIS (CP932) text")};
+        return text;
+    }
+    bool decoded = true;
+    const QString all = form::fromCp932(bytes, &decoded);
+    if (!decoded) {
+        const int line = firstLineWith(bytes, [](const QByteArray& l) {
+            bool ok = true;
+            form::fromCp932(l, &ok);
+            return !ok;
+        });
+        text.problem = {line, QStringLiteral("bytes that are not Shift-JIS (CP932) text")};
+        return text;
+    }
+    text.lines = form::splitLines(all);
+    text.ok = true;
+    return text;
+}
+
+CrossReadResult parseCrossLines(const QStringList& lines, int n)
 {
     CrossReadResult result;
-    bool decoded = true;
-    const QString text = form::fromCp932(bytes, &decoded);
-    if (!decoded) {
-        result.error = QStringLiteral("the file is not Shift-JIS text");
+    SectionReader reader(lines, result);
+    try {
+        reader.read(n);
+        result.complete = true;
+        SetMasQuesNmb(result.puzzle);
+        SetQuesAnswer(result.puzzle);
+        checkWordRuns(result);
+    } catch (const Stop&) {
+    }
+    result.ok = result.problems.empty();
+    if (!result.ok)
+        result.error = result.problems.front().text();
+    return result;
+}
+
+CrossReadResult parseCrossFile(const QByteArray& bytes, int n)
+{
+    const PlayFileText text = decodePlayFile(bytes);
+    if (!text.ok) {
+        CrossReadResult result;
+        result.problems.push_back(text.problem);
+        result.error = text.problem.text();
         return result;
     }
-    try {
-        result.puzzle = parseSection(form::splitLines(text), n);
-        result.ok = true;
-    } catch (const Failure& failure) {
-        result.error = failure.message;
-    }
-    return result;
+    return parseCrossLines(text.lines, n);
 }
 
 CrossReadResult readCrossFileAt(const QString& path, int n)

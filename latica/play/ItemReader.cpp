@@ -5,7 +5,7 @@ bool ItemReader::readLine(QString& line)
     if (atEnd())
         return false;
     line = m_lines[m_line].mid(m_column);
-    ++m_line;
+    m_lastLine = ++m_line;
     m_column = 0;
     return true;
 }
@@ -20,6 +20,7 @@ bool ItemReader::readItem(QString& item)
     if (atEnd())
         return false;
     const QString& text = m_lines[m_line];
+    m_lastLine = m_line + 1;
     int pos = m_column;
     while (pos < text.size() && (text[pos] == u' ' || text[pos] == u'\t'))
         ++pos;

@@ -18,9 +18,13 @@ public:
     // The next item as a decimal integer; false when it is missing or not a number.
     bool readInt(int& value);
     int lineNumber() const { return m_line + 1; }
+    // The line (from 1) of the last item or line read.
+    int lastLine() const { return m_lastLine; }
+    int lineCount() const { return int(m_lines.size()); }
 
 private:
     QStringList m_lines;
     int m_line = 0;
     int m_column = 0;
+    int m_lastLine = 0;
 };

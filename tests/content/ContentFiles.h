@@ -1,7 +1,8 @@
 #pragma once
 // Small readers for the content files that the build lays into the program folder: the
-// romaji table, the sample play files, the WAV effects and the MIDI music. They are the
-// tests' own, strict about the layout the project writes, and say what is wrong.
+// romaji table, the WAV effects and the MIDI music. They are the tests' own, strict about
+// the layout the project writes, and say what is wrong. (Play files are checked with
+// norda check, through the game's own reader.)
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -31,37 +32,6 @@ struct RomaKanaTable {
 // 6, 97 and 122 records of five fields); fails when a record is missing or anything but
 // blank text follows the last record.
 bool parseRomaKanaTable(const QString& text, RomaKanaTable* table, QString* error);
-
-// --- Play files ----------------------------------------------------------------------
-
-struct SampleWord {
-    QString number, clue, answerText, reading, id, cn, bn, qn, an, sn;
-};
-
-struct SamplePuzzle {
-    int number = 0;
-    int rows = 0, columns = 0;
-    int level = 0, wordCount = 0, downTop = 0;
-    QVector<int> kinds;              // (rows + 2) x (columns + 2), cell-index order
-    QStringList answer;              // one line per row
-    QVector<int> acrossNmb, downNmb; // rows x columns, row by row
-    QVector<SampleWord> words;       // words 1..wordCount
-};
-
-struct SamplePlayFile {
-    int keypadMode = 0;
-    int crossCount = 0;
-    QVector<SamplePuzzle> puzzles;   // puzzles 1..crossCount
-};
-
-// Cuts the first comma-separated field off the line ("" before a comma reads "0").
-QString cutField(QString& line);
-// Reads the header and every puzzle section; items must end at line ends and captions
-// must stand where the layout puts them.
-bool parsePlayFile(const QStringList& lines, SamplePlayFile* file, QString* error);
-// The faults of one puzzle: kinds against the answer grid, numbering, words against the
-// grid, connectivity. `kana` chooses the kana or the letter alphabet. Empty = consistent.
-QStringList checkPuzzle(const SamplePuzzle& puzzle, bool kana);
 
 // --- Sound and music -----------------------------------------------------------------
 

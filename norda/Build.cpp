@@ -1,0 +1,340 @@
+#include "Build.h"
+
+#include "GridCharacters.h"
+#include "GridLayout.h"
+#include "PuzzleSource.h"
+#include "form/Cp932.h"
+#include "play/CrossFile.h"
+#include "play/PlayFileHeader.h"
+
+namespace norda {
+
+namespace {
+
+// One word as the play file writes it.
+struct WordText {
+    QString clue, answer, reading;
+};
+
+struct BuiltPuzzle {
+    int level = 0;
+    GridLayout layout;
+    std::vector<QChar> stored;   // per cell index: the grid character the file stores
+    std::vector<QChar> written;  // per cell index: the character as the source writes it
+    std::vector<WordText> words; // word q is words[q - 1]
+};
+
+QString cellName(int row, int column)
+{
+    return QStringLiteral("row %1 column %2").arg(row).arg(column);
+}
+
+// The text of a word along the grid, from one of the per-cell tables.
+QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar>& cells)
+{
+    const int step = w.across ? 1 : g.lineLength();
+    QString text;
+    for (int k = 0; k < w.length; ++k)
+        text += cells[w.start + k * step];
+    return text;
+}
+
+// Reports a text that does not come back from CP932 as written: a character CP932 lacks,
+// or one it stores as another (〜 U+301C comes back as ～ U+FF5E), so that the game
+// would show something else.
+void requireCp932(const QString& what, const QString& text, int line, Diagnostics& d)
+{
+    if (form::fromCp932(form::toCp932(text)) == text)
+        return;
+    for (const uint c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        bool ok = true;
+        const QString back = form::fromCp932(form::toCp932(character, &ok));
+        if (back == character)
+            continue;
+        const QString code = QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        if (!ok)
+            d.error(line, QStringLiteral("%1 holds \"%2\" (%3), which Shift-JIS (CP932) cannot hold").arg(what, character, code));
+        else
+            d.error(line, QStringLiteral("%1 holds \"%2\" (%3), which Shift-JIS (CP932) stores as \"%4\"; write \"%4\"")
+                              .arg(what, character, code, back));
+        return;
+    }
+}
+
+class Builder {
+public:
+    Builder(const PuzzleSource& source, Diagnostics& d) : m_source(source), m_d(d)
+    {
+        // One conversion of all the text; only when it does not come back whole is each
+        // field looked at, to name the line.
+        QStringList all{source.title};
+        for (const SourcePuzzle& puzzle : source.puzzles)
+            for (const auto* clues : {&puzzle.across, &puzzle.down})
+                for (const SourceClue& clue : *clues)
+                    all << clue.answer << clue.reading << clue.clue;
+        const QString text = all.join(QLatin1Char('\n'));
+        m_textRoundTrips = form::fromCp932(form::toCp932(text)) == text;
+    }
+
+    bool buildPuzzle(const SourcePuzzle& in, BuiltPuzzle& out);
+    QByteArray write(const std::vector<BuiltPuzzle>& puzzles) const;
+
+private:
+    bool readGrid(const SourcePuzzle& in, BuiltPuzzle& out);
+    void matchClues(const SourcePuzzle& in, BuiltPuzzle& out, bool across);
+
+    bool kana() const { return m_source.keypad == 1; }
+
+    const PuzzleSource& m_source;
+    Diagnostics& m_d;
+    bool m_textRoundTrips = false;
+};
+
+bool Builder::readGrid(const SourcePuzzle& in, BuiltPuzzle& out)
+{
+    const int errorsBefore = m_d.count(Severity::Error);
+    if (in.gridLine == 0 || in.rows.isEmpty()) {
+        m_d.error(in.gridLine ? in.gridLine : in.line, QStringLiteral("the puzzle has no grid; expected \"grid:\" and its rows"));
+        return false;
+    }
+    const int rows = int(in.rows.size());
+    const int columns = int(in.rows[0].toUcs4().size());
+    if (rows > MaxGridSide)
+        m_d.error(in.rowLines[MaxGridSide], QStringLiteral("the grid has %1 rows; a play file holds at most %2").arg(rows).arg(MaxGridSide));
+    if (columns > MaxGridSide)
+        m_d.error(in.rowLines[0], QStringLiteral("the grid has %1 columns; a play file holds at most %2").arg(columns).arg(MaxGridSide));
+    if (m_d.count(Severity::Error) > errorsBefore)
+        return false;
+
+    const int lineLength = columns + 2;
+    const int cells = (rows + 2) * lineLength;
+    out.stored.assign(cells, BlackSquare);
+    out.written.assign(cells, BlackSquare);
+    std::vector<bool> white(cells, false);
+    for (int r = 1; r <= rows; ++r) {
+        const QList<uint> row = in.rows[r - 1].toUcs4();
+        const int line = in.rowLines[r - 1];
+        if (row.size() != columns) {
+            m_d.error(line, QStringLiteral("this row has %1 cells; expected %2 like the first row (line %3)")
+                                .arg(row.size()).arg(columns).arg(in.rowLines[0]));
+            continue;
+        }
+        int bad = 0, firstBad = 0;
+        for (int c = 1; c <= columns; ++c) {
+            const uint u = row[c - 1];
+            const QChar ch = u <= 0xFFFF ? QChar(char16_t(u)) : QChar();
+            const int i = r * lineLength + c;
+            if (ch == BlackSquare)
+                continue;
+            const QChar stored = kana() ? (isKatakana(ch) ? largeKana(ch) : QChar()) : fullWidthCapital(ch);
+            if (stored.isNull()) {
+                if (bad++ == 0)
+                    firstBad = c;
+                continue;
+            }
+            out.stored[i] = stored;
+            out.written[i] = ch;
+            white[i] = true;
+        }
+        if (bad > 0) {
+            const QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&row[firstBad - 1]), 1);
+            m_d.error(line, QStringLiteral("%1 holds \"%2\"; expected %3 or ■%4")
+                                .arg(cellName(r, firstBad), ch)
+                                .arg(kana() ? QStringLiteral("a full-width katakana (ァ..ヶ, ー)")
+                                            : QStringLiteral("a letter A..Z"))
+                                .arg(bad > 1 ? QStringLiteral(" (%1 such cells in this row)").arg(bad) : QString()));
+        }
+    }
+    if (m_d.count(Severity::Error) > errorsBefore)
+        return false;
+
+    out.layout = layoutGrid(rows, columns, white);
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= columns; ++c) {
+            if (out.layout.kind[out.layout.index(r, c)] == 0)
+                m_d.error(in.rowLines[r - 1], QStringLiteral("%1 is a white cell in no word; every white cell needs a run "
+                                                             "of two or more white cells across or down")
+                                                  .arg(cellName(r, c)));
+        }
+    }
+    if (out.layout.words.empty())
+        m_d.error(in.gridLine, QStringLiteral("the grid has no word; expected runs of two or more white cells"));
+    return m_d.count(Severity::Error) == errorsBefore;
+}
+
+void Builder::matchClues(const SourcePuzzle& in, BuiltPuzzle& out, bool across)
+{
+    const GridLayout& g = out.layout;
+    const std::vector<SourceClue>& clues = across ? in.across : in.down;
+    const int first = across ? 0 : g.downTop - 1;
+    const int count = across ? g.downTop - 1 : int(g.words.size()) - first;
+    const QString direction = across ? QStringLiteral("across") : QStringLiteral("down");
+    const int keywordLine = across ? in.acrossLine : in.downLine;
+    if (int(clues.size()) != count) {
+        m_d.error(keywordLine ? keywordLine : in.line, QStringLiteral("the %1 clues are %2 but the grid has %3 %1 words")
+                                                           .arg(direction).arg(clues.size()).arg(count));
+        return;
+    }
+    for (int k = 0; k < count; ++k) {
+        const SourceClue& clue = clues[k];
+        const GridWord& word = g.words[first + k];
+        const QString inGrid = wordText(g, word, out.stored);
+        const QString asWritten = wordText(g, word, out.written);
+        const int row = word.start / g.lineLength(), column = word.start % g.lineLength();
+        QString spelled;
+        if (kana()) {
+            if (!clue.reading.isEmpty()) {
+                for (QChar c : clue.reading)
+                    spelled += largeKana(c);
+            }
+        } else {
+            for (QChar c : clue.answer) {
+                if (QChar capital = fullWidthCapital(c); !capital.isNull())
+                    spelled += capital;
+            }
+        }
+        if (!spelled.isEmpty() && spelled != inGrid)
+            m_d.error(clue.line, QStringLiteral("%1 \"%2\" does not match %3 word %4 of the grid, \"%5\" at %6")
+                                     .arg(kana() ? QStringLiteral("the reading") : QStringLiteral("the answer"),
+                                          kana() ? clue.reading : clue.answer, direction)
+                                     .arg(first + k + 1).arg(asWritten, cellName(row, column)));
+        if (!kana() && spelled.isEmpty())
+            m_d.error(clue.line, QStringLiteral("the answer \"%1\" has no letter A..Z; expected the word of the grid, \"%2\"")
+                                     .arg(clue.answer, asWritten));
+        if (!m_textRoundTrips) {
+            requireCp932(QStringLiteral("the answer"), clue.answer, clue.line, m_d);
+            requireCp932(QStringLiteral("the reading"), clue.reading, clue.line, m_d);
+            requireCp932(QStringLiteral("the clue"), clue.clue, clue.line, m_d);
+        }
+        // Without a reading a kana word reads as the source writes it (small kana kept); a
+        // letter word as the grid stores it.
+        const QString reading = !clue.reading.isEmpty() ? clue.reading : kana() ? asWritten : inGrid;
+        out.words[first + k] = {clue.clue, clue.answer, reading};
+    }
+}
+
+bool Builder::buildPuzzle(const SourcePuzzle& in, BuiltPuzzle& out)
+{
+    const int errorsBefore = m_d.count(Severity::Error);
+    if (in.levelLine == 0)
+        m_d.error(in.line, QStringLiteral("the puzzle has no \"level:\" line; expected level: 0..5"));
+    out.level = in.level;
+    if (!readGrid(in, out))
+        return false;
+    out.words.assign(out.layout.words.size(), WordText{});
+    matchClues(in, out, true);
+    matchClues(in, out, false);
+    return m_d.count(Severity::Error) == errorsBefore;
+}
+
+QString numberRow(const std::vector<int>& values, int from, int count)
+{
+    QStringList items;
+    for (int k = 0; k < count; ++k)
+        items << QString::number(values[from + k]);
+    return items.join(QLatin1Char(','));
+}
+
+QByteArray Builder::write(const std::vector<BuiltPuzzle>& puzzles) const
+{
+    QStringList lines{m_source.title, QString::number(m_source.keypad), QStringLiteral(";ステージ数"),
+                      QString::number(puzzles.size())};
+    int serial = 0;
+    for (size_t n = 1; n <= puzzles.size(); ++n) {
+        const BuiltPuzzle& p = puzzles[n - 1];
+        const GridLayout& g = p.layout;
+        lines << QString() << QStringLiteral(";#%1").arg(n) << QStringLiteral(";升目の数（縦・横）")
+              << QStringLiteral("%1,%2").arg(g.rows).arg(g.columns) << QStringLiteral(";レベル・問題数・縦の最初の問題番号")
+              << QStringLiteral("%1,%2,%3").arg(p.level).arg(g.words.size()).arg(g.downTop)
+              << QStringLiteral(";升目の種類（1:黒 2:横 3:縦 4:交差）");
+        for (int r = 0; r <= g.rows + 1; ++r)
+            lines << numberRow(g.kind, g.index(r, 0), g.lineLength());
+        lines << QStringLiteral(";答え");
+        for (int r = 1; r <= g.rows; ++r) {
+            QString row;
+            for (int c = 1; c <= g.columns; ++c)
+                row += p.stored[g.index(r, c)];
+            lines << row;
+        }
+        lines << QStringLiteral(";横の問題番号");
+        for (int r = 1; r <= g.rows; ++r)
+            lines << numberRow(g.acrossNmb, g.index(r, 1), g.columns);
+        lines << QStringLiteral(";縦の問題番号");
+        for (int r = 1; r <= g.rows; ++r)
+            lines << numberRow(g.downNmb, g.index(r, 1), g.columns);
+        lines << QStringLiteral(";問題（番号・ヒント・答え・ヨミ・ID・CN・BN・QN・AN・SN）");
+        const QString sn = QStringLiteral("%1,W%2xH%3").arg(m_source.title).arg(g.columns).arg(g.rows);
+        for (size_t q = 1; q <= g.words.size(); ++q) {
+            const WordText& w = p.words[q - 1];
+            const QString id = (kana() ? QStringLiteral("K") : QStringLiteral("E"))
+                             + QStringLiteral("%1").arg(++serial, 4, 10, QLatin1Char('0'));
+            lines << QStringList{QString::number(q), w.clue, w.answer, w.reading, id, QStringLiteral("0"),
+                                 g.words[q - 1].across ? QStringLiteral("1") : QStringLiteral("2"), QString::number(q),
+                                 QString::number(g.words[q - 1].length), sn}
+                         .join(QLatin1Char(','));
+        }
+    }
+    return form::toCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+// Reads the written file back with the game's reader: every puzzle must read clean and
+// give the words and clues it was built from.
+void verifyReadBack(const QByteArray& bytes, const std::vector<BuiltPuzzle>& puzzles, Diagnostics& d)
+{
+    const PlayFileText text = decodePlayFile(bytes);
+    const PlayFileHeader header = text.ok ? parsePlayFileHeader(text.lines) : PlayFileHeader{};
+    if (!text.ok || !header.ok || header.crossCount != int(puzzles.size())) {
+        d.error(0, QStringLiteral("internal fault: the written header does not read back (%1)")
+                       .arg(text.ok ? header.error : text.problem.text()));
+        return;
+    }
+    for (size_t n = 1; n <= puzzles.size(); ++n) {
+        const CrossReadResult read = parseCrossLines(text.lines, int(n));
+        const BuiltPuzzle& built = puzzles[n - 1];
+        QString difference = read.error;
+        if (read.ok && read.puzzle.QuesNmbMax != int(built.words.size()))
+            difference = QStringLiteral("%1 words instead of %2").arg(read.puzzle.QuesNmbMax).arg(built.words.size());
+        for (int q = 1; read.ok && difference.isEmpty() && q <= read.puzzle.QuesNmbMax; ++q) {
+            const QuesData& w = read.puzzle.Ques[q];
+            const QString answer = wordText(built.layout, built.layout.words[q - 1], built.stored);
+            if (w.Answer != answer || w.QuesText != built.words[q - 1].clue)
+                difference = QStringLiteral("word %1 reads as \"%2\" with the clue \"%3\"").arg(q).arg(w.Answer, w.QuesText);
+        }
+        if (!difference.isEmpty())
+            d.error(0, QStringLiteral("internal fault: puzzle %1 does not read back as built: %2").arg(n).arg(difference));
+    }
+}
+
+} // namespace
+
+BuildResult buildPlayFile(const QByteArray& sourceBytes)
+{
+    BuildResult result;
+    Diagnostics& d = result.diagnostics;
+    const PuzzleSource source = parsePuzzleSource(sourceBytes, d);
+    Builder builder(source, d);
+    requireCp932(QStringLiteral("the title"), source.title, source.titleLine, d);
+    std::vector<BuiltPuzzle> puzzles(source.puzzles.size());
+    int previousLevel = 0;
+    for (size_t k = 0; k < source.puzzles.size(); ++k) {
+        const SourcePuzzle& in = source.puzzles[k];
+        if (source.keypad >= 0)
+            builder.buildPuzzle(in, puzzles[k]);
+        if (in.level > 0 && in.level < previousLevel)
+            d.warning(in.levelLine, QStringLiteral("level %1 after level %2; levels rise through a file").arg(in.level).arg(previousLevel));
+        if (in.level > 0)
+            previousLevel = in.level;
+    }
+    if (source.puzzles.size() > size_t(MaxCrossCount))
+        d.error(source.puzzles[MaxCrossCount].line, QStringLiteral("a play file holds at most %1 puzzles").arg(MaxCrossCount));
+    if (d.hasErrors())
+        return result;
+    QByteArray bytes = builder.write(puzzles);
+    verifyReadBack(bytes, puzzles, d);
+    if (!d.hasErrors())
+        result.playFile = std::move(bytes);
+    return result;
+}
+
+} // namespace norda
