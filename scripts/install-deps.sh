@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  desktop-file-utils appstream lintian dpkg-dev libxcb-damage0-dev
 )
 
 missing=()

@@ -3,12 +3,15 @@
 //   <program-folder>/Picture/cast          the cast pictures (frames above, masks below)
 //   <program-folder>/Picture/WorldPicture  the world pictures of the stage
 //   <program-folder>/sys/Picture           the main window's background and panels
+// or:    genpictures --icon <theme-folder> <name>
+//   <theme-folder>/<N>x<N>/apps/<name>.png the desktop icon at the hicolor theme's sizes
 #include <QDir>
 #include <QImage>
 #include <iostream>
 
 #include "Canvas.h"
 #include "Family.h"
+#include "Icon.h"
 #include "Panels.h"
 #include "Scenery.h"
 
@@ -34,8 +37,11 @@ bool write(const QString& folder, const QString& name, const QImage& image)
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && QByteArray(argv[1]) == "--icon")
+        return writeIconTheme(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (argc != 2) {
-        std::cerr << "usage: genpictures <program-folder>\n";
+        std::cerr << "usage: genpictures <program-folder>\n"
+                     "       genpictures --icon <theme-folder> <name>\n";
         return 2;
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
