@@ -7,6 +7,7 @@
 #include "effects/Wait.h"
 #include "form/Clock.h"
 #include "form/KeyCodes.h"
+#include "records/Boards.h"
 #include "shell/DebugReport.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
@@ -118,6 +119,9 @@ void DrawCross(Game& game, int mode)
     MainForm& f = *game.frmMain;
     PlayState& s = game.play;
     const int cellIndex = s.CursorMas;
+    // The entry has just changed: it is on disk before the roll starts.
+    if (mode == 1)
+        KeepBoard(game);
     form::Label* cell = f.lblCell.find(cellIndex);
     if (!cell)
         return;

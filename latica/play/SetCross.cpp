@@ -5,12 +5,30 @@
 #include "Cursor.h"
 #include "GameTick.h"
 #include "ReadCrossFile.h"
+#include "records/Boards.h"
 #include "shell/Game.h"
 #include "shell/MainForm.h"
+
+namespace {
+
+void showEntries(Game& game)
+{
+    const Puzzle& p = game.cross;
+    for (int r = 1; r <= p.MasMaxY; ++r)
+        for (int c = 1; c <= p.MasMaxX; ++c) {
+            const MasData& m = p.Mas[size_t(p.index(r, c))];
+            if (m.Kind != 1)
+                game.frmMain->lblCell(p.index(r, c))->setCaption(m.Entry);
+        }
+}
+
+} // namespace
 
 int SetCross(Game& game, int n, QString* error)
 {
     MainForm& f = *game.frmMain;
+    // The puzzle leaving the board keeps what was written into it.
+    KeepBoard(game);
     if (ReadCrossFile(game, n, error) == 0)
         return 0;
     // Labels left by a previous puzzle go, whoever forgot to unload them.
@@ -26,6 +44,9 @@ int SetCross(Game& game, int n, QString* error)
     f.picCrossStage->setVisible(true);
     LoadMasLabels(game, 1);
     InitMasLabels(game);
+    // The player goes on where they stopped.
+    if (RestoreBoard(game))
+        showEntries(game);
     f.picCrossStage->setFocus();
 
     PlayState& s = game.play;

@@ -1,5 +1,6 @@
 #include "Records.h"
 
+#include "Boards.h"
 #include "RecordFile.h"
 #include "form/MessageBox.h"
 #include "play/PlayFileHeader.h"
@@ -126,6 +127,7 @@ int LoadRecord(Game& game)
     for (int i = 1; i <= game.CrossCount; ++i)
         game.CrossSolved[size_t(i)] = 0;
     SaveRecord(game);
+    DropAllBoards(game);
     return 1;
 }
 
@@ -134,6 +136,7 @@ void SaveRecord(Game& game)
     rewrite(game, [&game](QStringList& lines) {
         lines[record::SolvedLine - 1] = record::solvedText(game.CrossSolved, game.CrossCount);
     });
+    DropSolvedBoards(game);
 }
 
 QString GetPlayerName(Game& game)

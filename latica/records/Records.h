@@ -22,7 +22,8 @@ int SetRecordFile(Game& game);
 // again; 1 otherwise.
 int LoadRecord(Game& game);
 // Rewrite the solved states and the name. A rewrite that fails leaves the old record, is
-// reported on stderr, and play goes on.
+// reported on stderr, and play goes on. The kept boards of solved puzzles go with the
+// states; playing the file again from the start drops every kept board.
 void SaveRecord(Game& game);
 QString GetPlayerName(Game& game);
 void SavePlayerName(Game& game);

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "form/MessageBox.h"
 #include "form/Pump.h"
+#include "records/Boards.h"
 #include "records/Records.h"
 #include "stage/Anim.h"
 #include "talk/Talk.h"
@@ -13,6 +14,8 @@
 
 void EndProgram(Game& game)
 {
+    // The board as the player leaves it, should an earlier write have failed.
+    KeepBoard(game);
     if (game.frmMain) {
         EndTalk(game);
         StopAnim(game);
@@ -24,9 +27,11 @@ void EndProgram(Game& game)
         f->tmrTalkCursorBlink.setEnabled(false);
         f->tmrSoundInterval.setEnabled(false);
     }
-    // A record the play folder could not take stays in the work folder only if the
-    // player wants it for the next run.
-    if (RecordInWorkFolder(game) && ShowMessage(game, 10004) != form::Answer::Yes)
+    // A record the play folder could not take stays in the work folder, with its board
+    // file, only if the player wants it for the next run.
+    if (RecordInWorkFolder(game) && ShowMessage(game, 10004) != form::Answer::Yes) {
         QFile::remove(game.WorkFolder + game.RecordFileName);
+        DropAllBoards(game);
+    }
     form::endProcess(0);
 }
