@@ -54,6 +54,7 @@ void StartTalkWait(Game& game);
 void EndTalkWait(Game& game, int index);
 void TalkWaitTimeOut(Game& game);
 void TalkCursorBlinkTick(Game& game);      // one tmrTalkCursorBlink tick
+bool MenuPointerMoved(Game& game);        // wakes the menu's resting ticks
 void BlinkMenuItem(Game& game, int on);
 void BlinkTalkCursor(Game& game, int on);
 void TalkInputGotFocus(Game& game);

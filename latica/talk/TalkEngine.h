@@ -99,6 +99,7 @@ public:
 
     // Where the mouse pointer is, in main-window coordinates; tests may replace it.
     std::function<QPoint()> pointerPosition;
+    QPoint restPointer;  // where the pointer stood when the menu's ticks began to rest
     // Called after each character printed into a box, and with the number of each talk
     // fetched by number (measurements and tests).
     std::function<void(QChar)> onCharPrinted;

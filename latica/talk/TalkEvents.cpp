@@ -50,4 +50,5 @@ void ConnectTalkEvents(Game& game)
     f.tmrTalk.onTick = [&game] { TalkTick(game); };
     f.tmrTalk.wakeWhen = [&game] { return TalkPending(game); };
     f.tmrTalkCursorBlink.onTick = [&game] { TalkCursorBlinkTick(game); };
+    f.tmrTalkCursorBlink.wakeWhen = [&game] { return MenuPointerMoved(game); };
 }

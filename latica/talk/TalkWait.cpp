@@ -21,6 +21,8 @@ constexpr int MenuTickMs = 50;
 // Ticks of a timed wait per unit of the wait factor.
 constexpr int ClickTicksPerFactor = 2;
 constexpr int MenuTicksPerFactor = 18;
+// The longest rest of a menu without a time-out, in ticks.
+constexpr int MenuRestTicks = 100;
 
 int kindOf(const TalkEngine& t) { return t.TalkWait < 0 ? -t.TalkWait : t.TalkWait; }
 
@@ -97,11 +99,34 @@ void StartTalkWait(Game& game)
     }
 }
 
+namespace {
+
+// The menu's highlight only follows the pointer: while the pointer stays, the ticks rest,
+// up to the one that ends a timed menu; a move of the pointer wakes them.
+void restMenuTicks(Game& game)
+{
+    TalkEngine& t = talkEngine(game);
+    if (!t.pointerPosition)
+        return;
+    t.restPointer = t.pointerPosition();
+    const int rest = t.TalkWait < 0 ? t.TickLimit - t.TickCounter : MenuRestTicks;
+    if (rest > 0)
+        game.frmMain->tmrTalkCursorBlink.skipTicks(rest);
+}
+
+} // namespace
+
+bool MenuPointerMoved(Game& game)
+{
+    TalkEngine& t = talkEngine(game);
+    return kindOf(t) == 3 && t.pointerPosition && t.pointerPosition() != t.restPointer;
+}
+
 void TalkCursorBlinkTick(Game& game)
 {
     TalkEngine& t = talkEngine(game);
     if (t.TalkWait < 0) {
-        ++t.TickCounter;
+        t.TickCounter += game.frmMain->tmrTalkCursorBlink.elapsedTicks();
         if (t.TickCounter > t.TickLimit) {
             t.TickCounter = 0;
             TalkWaitTimeOut(game);
@@ -111,6 +136,7 @@ void TalkCursorBlinkTick(Game& game)
     switch (kindOf(t)) {
     case 3:
         BlinkMenuItem(game, 1);
+        restMenuTicks(game);
         break;
     case 1:
         BlinkTalkCursor(game, 1);

@@ -57,7 +57,8 @@ TalkFixture::TalkFixture() : t(talkEngine(game))
     t.onCharPrinted = [this](QChar c) { printed[t.CurrentTalkBox] += c; };
     const auto blink = window.tmrTalkCursorBlink.onTick;
     window.tmrTalkCursorBlink.onTick = [this, blink] {
-        ++blinkTicks;
+        ++blinkCalls;
+        blinkTicks += window.tmrTalkCursorBlink.elapsedTicks();
         const int before = t.TalkWaitResult;
         blink();
         if (t.TalkWaitResult == 10 && before != 10)

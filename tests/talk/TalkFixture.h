@@ -59,7 +59,8 @@ protected:
 
     TalkEngine& t;
     QString printed[3];       // characters printed into boxes 1 and 2
-    int blinkTicks = 0;       // tmrTalkCursorBlink ticks seen
+    int blinkTicks = 0;       // tmrTalkCursorBlink intervals seen, rested ones included
+    int blinkCalls = 0;       // its handler's runs
     std::vector<int> ticksAtTimeOut;  // blinkTicks whenever a timed wait ran out
 
 private:
