@@ -34,6 +34,12 @@ bool Sifter::buildData(QByteArray* data, QByteArray* index)
 
     // Appends the line's text as one record; its position becomes the current one.
     auto append = [&](int i) {
+        // The record is the text from column 13 on: a talk whose end mark stands before
+        // it would have a last record without one and run on into the next talk.
+        if (col::endsTalk(line(i)) && !col::endsTalk(col::text(line(i)))) {
+            print(msg::kEndMarkInHead.toString() + QLatin1Char(' ') + num(i) + QLatin1Char(' ') + line(i));
+            return false;
+        }
         std::optional<QByteArray> bytes = m_codec.encode(col::text(line(i)));
         if (!bytes) {
             print(msg::kNotCp932.toString() + QLatin1Char(' ') + num(i) + QLatin1Char(' ') + line(i));

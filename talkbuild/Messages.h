@@ -24,6 +24,8 @@ inline constexpr QStringView kEmptyRefStart = u"err ＃％開始番号が空で�
 
 // Talk lines.
 inline constexpr QStringView kNoEndMark = u"err: 終了記号「∴」がない";
+// A talk's last line whose end mark stands in the head (columns 1-12), before the text.
+inline constexpr QStringView kEndMarkInHead = u"err: 終了記号「∴」が本文（13桁目から）の前にある";
 // Second line when a talk without end mark runs into the first line of the next talk.
 inline constexpr QStringView kNextTalkStarts = u" 次のTalk文の先頭:";
 inline constexpr QStringView kRefTwice = u" # Err すでに登録済みの番号:";

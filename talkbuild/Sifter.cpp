@@ -378,15 +378,23 @@ bool Sifter::SetTalkNmb()
     return ok;
 }
 
+// The rewritten source in the source's encoding.
+bool Sifter::newSourceBytes(QByteArray* bytes)
+{
+    int badLine = 0;
+    if (!m_source.serialise(m_codec, bytes, &badLine)) {
+        print(str(msg::kNotCp932) + QLatin1Char(' ') + num(badLine));
+        return false;
+    }
+    return true;
+}
+
 // Writes the rewritten source as "new" followed by the source's name.
 bool Sifter::SaveNewText()
 {
     QByteArray bytes;
-    int badLine = 0;
-    if (!m_source.serialise(m_codec, &bytes, &badLine)) {
-        print(str(msg::kNotCp932) + QLatin1Char(' ') + num(badLine));
+    if (!newSourceBytes(&bytes))
         return false;
-    }
     QFile file(m_newSourcePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
         print(str(msg::kCannotWrite) + m_newSourcePath);

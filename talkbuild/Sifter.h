@@ -35,6 +35,12 @@ public:
     bool SaveNewText();
     bool SetObjFileName1();
 
+    // The reading and writing of GetBuffFromFile, SaveNewText and SetObjFileName1 on
+    // bytes in memory: the source as read, the new source and the two data files.
+    bool loadSource(const QByteArray& bytes);
+    bool newSourceBytes(QByteArray* bytes);
+    bool buildData(QByteArray* data, QByteArray* index);
+
 private:
     // Lines are numbered from 1, as in every message.
     int lineCount() const { return int(m_source.lines().size()); }
@@ -46,10 +52,7 @@ private:
     // The part of statement line i that the number search reads, or nothing when the
     // line is not searched at all.
     std::optional<QString> statementPart(int i) const;
-    bool loadSource(const QByteArray& bytes);
     QString gatherTalk(int first) const;
-    // The data files as SetObjFileName1 writes them, built in memory.
-    bool buildData(QByteArray* data, QByteArray* index);
     void print(const QString& line);
 
     Reporter& m_reporter;

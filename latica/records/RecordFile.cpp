@@ -51,19 +51,31 @@ bool read(const QString& path, QStringList& lines, QString* error)
             *error = file.errorString();
         return false;
     }
-    lines = form::splitLines(form::fromCp932(file.readAll()));
+    lines = parse(file.readAll());
+    return true;
+}
+
+QStringList parse(const QByteArray& bytes)
+{
+    QStringList lines = form::splitLines(form::fromCp932(bytes));
     // What is missing reads as a new record has it: no name, nothing solved.
     const QStringList blank = newRecord(0, 0);
     for (qsizetype i = lines.size(); i < Lines; ++i)
         lines << blank[i];
-    return true;
+    return lines;
 }
 
-bool write(const QString& path, const QStringList& lines, QString* error)
+QByteArray bytesOf(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += form::toCp932(line) + "\r\n";
+    return bytes;
+}
+
+bool write(const QString& path, const QStringList& lines, QString* error)
+{
+    const QByteArray bytes = bytesOf(lines);
     // Unbuffered, a disk that fills up fails the write itself: a buffered write that
     // failed only when committed was not noticed, and the cut file replaced the record.
     QSaveFile file(path);

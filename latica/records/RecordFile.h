@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -26,6 +27,10 @@ QString solvedText(const std::vector<int>& solved, int count);
 // name reads as unregistered, missing states as unsolved. Bytes that are not CP932 read
 // as U+FFFD. False (with the reason) only when the file cannot be read at all.
 bool read(const QString& path, QStringList& lines, QString* error = nullptr);
+// The same from the bytes of a record file.
+QStringList parse(const QByteArray& bytes);
+// The bytes of a record file holding the lines: CP932, every line ended by CR LF.
+QByteArray bytesOf(const QStringList& lines);
 // Writes the lines in CP932 with CR LF to a new file beside the record and puts it in the
 // record's place in one rename: the record on disk is always the old one or the new one,
 // whole. On failure the old record stays and the reason is given.

@@ -3,6 +3,8 @@
 #include "form/Cp932.h"
 #include "form/ProgramFolder.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -33,40 +35,67 @@ bool TalkData::open(const QString& indexPath, const QString& dataPath)
 {
     close();
     m_openError.clear();
-    m_index.setFileName(indexPath);
-    m_data.setFileName(dataPath);
+    auto index = std::make_unique<QFile>(indexPath);
+    auto data = std::make_unique<QFile>(dataPath);
     // Unbuffered: every fetch seeks, and a buffer would be refilled at each seek.
-    for (QFile* file : {&m_index, &m_data}) {
+    for (QFile* file : {index.get(), data.get()}) {
         if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
             m_openError = QStringLiteral("トークデータ %1 を開けません（%2）")
                               .arg(file->fileName(), file->errorString());
-            close();
             return false;
         }
     }
-    m_indexSize = m_index.size();
-    m_dataSize = m_data.size();
+    m_indexName = indexPath;
+    m_dataName = dataPath;
+    m_index = std::move(index);
+    m_data = std::move(data);
+    opened();
     return true;
+}
+
+void TalkData::openBytes(const QByteArray& index, const QByteArray& data)
+{
+    close();
+    m_openError.clear();
+    auto indexBuffer = std::make_unique<QBuffer>();
+    auto dataBuffer = std::make_unique<QBuffer>();
+    indexBuffer->setData(index);
+    dataBuffer->setData(data);
+    indexBuffer->open(QIODevice::ReadOnly);
+    dataBuffer->open(QIODevice::ReadOnly);
+    m_indexName = QStringLiteral("TalkIx.dat");
+    m_dataName = QStringLiteral("TalkDt.dat");
+    m_index = std::move(indexBuffer);
+    m_data = std::move(dataBuffer);
+    opened();
+}
+
+void TalkData::opened()
+{
+    m_indexSize = m_index->size();
+    m_dataSize = m_data->size();
 }
 
 void TalkData::close()
 {
-    m_index.close();
-    m_data.close();
+    m_index.reset();
+    m_data.reset();
     m_indexSize = m_dataSize = 0;
     m_next = 0;
 }
 
 QString TalkData::damage()
 {
-    const QString indexName = m_index.fileName();
-    const QString dataName = m_data.fileName();
+    if (!isOpen())
+        return QStringLiteral("トークデータが開かれていません");
+    const QString indexName = m_indexName;
+    const QString dataName = m_dataName;
     QByteArray index(m_indexSize, Qt::Uninitialized);
     QByteArray data(m_dataSize, Qt::Uninitialized);
-    if (!readAt(m_index, 0, index.data(), m_indexSize))
-        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(indexName, m_index.errorString());
-    if (!readAt(m_data, 0, data.data(), m_dataSize))
-        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(dataName, m_data.errorString());
+    if (!readAt(*m_index, 0, index.data(), m_indexSize))
+        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(indexName, m_index->errorString());
+    if (!readAt(*m_data, 0, data.data(), m_dataSize))
+        return QStringLiteral("トークデータ %1 を読めません（%2）").arg(dataName, m_data->errorString());
     if (m_dataSize == 0)
         return QStringLiteral("トークデータ %1 が空です").arg(dataName);
     if (m_indexSize % 4 != 0)
@@ -110,7 +139,7 @@ TalkText TalkData::fail(TalkText result, const QString& error)
     return result;
 }
 
-bool TalkData::readAt(QFile& file, qint64 offset, char* into, qint64 size)
+bool TalkData::readAt(QIODevice& file, qint64 offset, char* into, qint64 size)
 {
     return file.seek(offset) && file.read(into, size) == size;
 }
@@ -128,7 +157,7 @@ TalkText TalkData::fetch(int n)
         char record[4];
         if (offset + 4 > m_indexSize)
             return fail(result, QStringLiteral("%1 はトークデータにありません（TalkIx.dat の終わりより後）").arg(name()));
-        if (!readAt(m_index, offset, record, 4))
+        if (!readAt(*m_index, offset, record, 4))
             return fail(result, QStringLiteral("%1 の索引を TalkIx.dat から読めません").arg(name()));
         pos = qFromLittleEndian<qint32>(record);
         if (pos == 0)
@@ -151,7 +180,7 @@ TalkText TalkData::fetch(int n)
         if (size < count)
             return false;
         block.resize(size);
-        if (!readAt(m_data, from - 1, block.data(), size)) {
+        if (!readAt(*m_data, from - 1, block.data(), size)) {
             block.clear();
             return false;
         }

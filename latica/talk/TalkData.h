@@ -1,6 +1,9 @@
 #pragma once
-#include <QFile>
+#include <QByteArray>
+#include <QIODevice>
 #include <QString>
+
+#include <memory>
 
 namespace talk {
 
@@ -29,8 +32,11 @@ public:
     // Opens the two given files. On failure neither stays open and openError() names
     // the file that could not be opened.
     bool open(const QString& indexPath, const QString& dataPath);
+    // Reads the two files from bytes already in memory (the index, then the text file),
+    // named as the program folder's files in messages.
+    void openBytes(const QByteArray& index, const QByteArray& data);
     void close();
-    bool isOpen() const { return m_index.isOpen() && m_data.isOpen(); }
+    bool isOpen() const { return m_index && m_data && m_index->isOpen() && m_data->isOpen(); }
     QString openError() const { return m_openError; }
     // Reads both open files whole and says what is wrong with them, naming the file:
     // an index that is not whole 4-byte records or names no talk, a text file that ends
@@ -50,10 +56,13 @@ public:
 
 private:
     TalkText fail(TalkText result, const QString& error);
-    bool readAt(QFile& file, qint64 offset, char* into, qint64 size);
+    bool readAt(QIODevice& file, qint64 offset, char* into, qint64 size);
+    void opened();
 
-    QFile m_index;
-    QFile m_data;
+    std::unique_ptr<QIODevice> m_index;
+    std::unique_ptr<QIODevice> m_data;
+    QString m_indexName;
+    QString m_dataName;
     qint64 m_indexSize = 0;
     qint64 m_dataSize = 0;
     qint64 m_next = 0;
