@@ -76,14 +76,9 @@ TEST_F(CollectionPlay, DISABLED_TheFirstPuzzleToCompletion)
     ASSERT_EQ(game.CurCross, 1);
     const Puzzle& p = game.cross;
     for (int w = 1; w <= p.QuesNmbMax; ++w) {
-        const QuesData& word = p.Ques[w];
-        const int step = w < p.DownQuesTop ? 1 : p.MasLineLen;
         waitForTheBoard();
-        testsupport::click(window.lblCell(word.StartMas));
-        if (game.play.CursorStep != step)
-            testsupport::pressKey(&window, Qt::Key_Space);
-        ASSERT_EQ(game.play.CursorStep, step) << "word " << w;
-        for (const QChar c : word.Answer) {
+        ASSERT_NO_FATAL_FAILURE(selectWord(w));
+        for (const QChar c : p.Ques[w].Answer) {
             if (game.KeypadMode == 1) {
                 const QString letters = romajiFor(c);
                 ASSERT_FALSE(letters.isEmpty()) << "no key writes " << QString(c).toStdString();

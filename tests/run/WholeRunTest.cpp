@@ -47,15 +47,9 @@ protected:
     {
         const Puzzle& p = game.cross;
         for (int w = 1; w <= p.QuesNmbMax; ++w) {
-            const QuesData& word = p.Ques[w];
-            const int step = w < p.DownQuesTop ? 1 : p.MasLineLen;
             waitForTheBoard();
-            testsupport::click(window.lblCell(word.StartMas));
-            if (game.play.CursorStep != step)
-                testsupport::pressKey(&window, Qt::Key_Space);
-            ASSERT_EQ(game.play.CursorStep, step) << "word " << w;
-            ASSERT_EQ(game.play.CursorMas, word.StartMas) << "word " << w;
-            for (const QChar c : word.Answer) {
+            ASSERT_NO_FATAL_FAILURE(selectWord(w));
+            for (const QChar c : p.Ques[w].Answer) {
                 const QChar letter(c.unicode() - 0xFF21 + 'A');
                 testsupport::pressKey(&window, Qt::Key_A + (letter.unicode() - 'A'), Qt::NoModifier, letter);
             }

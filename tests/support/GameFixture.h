@@ -64,6 +64,19 @@ protected:
 
     QString scratch(const QString& name) const { return folder.filePath(name); }
 
+    // Puts the cursor on word w as a player does: a click on its first cell, then Space when
+    // the cell selected the crossing word.
+    void selectWord(int w)
+    {
+        const QuesData& word = game.cross.Ques[size_t(w)];
+        const int step = w < game.cross.DownQuesTop ? 1 : game.cross.MasLineLen;
+        testsupport::click(window.lblCell(word.StartMas));
+        if (game.play.CursorStep != step)
+            testsupport::pressKey(&window, Qt::Key_Space);
+        ASSERT_EQ(game.play.CursorStep, step) << "word " << w;
+        ASSERT_EQ(game.play.CursorMas, word.StartMas) << "word " << w;
+    }
+
     QTemporaryDir folder;
     QTimer clicker;
     MainForm window;
