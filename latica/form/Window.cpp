@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QScreen>
 
 namespace form {
@@ -39,8 +41,32 @@ void Window::centreOnScreen()
          area.y() + (area.height() - frame.height()) / 2);
 }
 
+void Window::trackPointer(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        m_pointer = static_cast<const QMouseEvent*>(event)->position().toPoint();
+        break;
+    case QEvent::Enter:
+        m_pointer = static_cast<const QEnterEvent*>(event)->position().toPoint();
+        break;
+    case QEvent::Leave:
+        m_pointer = QPoint(-1, -1);
+        break;
+    default:
+        break;
+    }
+}
+
 bool Window::eventFilter(QObject* watched, QEvent* event)
 {
+    // The window system hands every pointer event to the window first, whatever
+    // control lies under it.
+    if (watched == windowHandle())
+        trackPointer(event);
     if (event->type() != QEvent::KeyPress || !onKeyDown)
         return false;
     // The filter sees a key once for each receiver it travels to; take it where it

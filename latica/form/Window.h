@@ -17,6 +17,11 @@ public:
     // Places the window in the middle of the screen it is on.
     void centreOnScreen();
 
+    // Where the pointer was last seen over the window, in client coordinates, from the
+    // window's own mouse events (asking the display server would cost a round trip);
+    // outside the client area while the pointer is elsewhere.
+    QPoint pointerPosition() const { return m_pointer; }
+
     bool keyPreview() const { return m_keyPreview; }
     void setKeyPreview(bool on) { m_keyPreview = on; }
 
@@ -30,7 +35,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void trackPointer(const QEvent* event);
+
     bool m_keyPreview = false;
+    QPoint m_pointer{-1, -1};
 };
 
 } // namespace form

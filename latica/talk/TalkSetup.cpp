@@ -9,7 +9,6 @@
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
-#include <QCursor>
 
 namespace {
 
@@ -219,7 +218,7 @@ void InitTalk(Game& game, int x, int y)
     SetupTalkMenu(game);
     if (!t.pointerPosition) {
         MainForm* window = game.frmMain;
-        t.pointerPosition = [window] { return window->mapFromGlobal(QCursor::pos()); };
+        t.pointerPosition = [window] { return window->pointerPosition(); };
     }
     t.initialised = true;
 }
