@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

@@ -9,8 +9,6 @@
 
 namespace {
 
-const char* const SoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 QString effectPath(const QString& name)
 {
     return form::ProgramFolder::resolve(QStringLiteral("\\sound\\wave\\") + name + QStringLiteral(".wav"));
@@ -48,6 +46,11 @@ bool midiComplete(const QByteArray& bytes)
     }
     return at == bytes.size() && found >= tracks;
 }
+void playMusic(void* music, Uint8* stream, int bytes)
+{
+    static_cast<MusicRender*>(music)->take(stream, bytes);
+}
+
 } // namespace
 
 Sound::~Sound()
@@ -89,9 +92,6 @@ void Sound::InitSound()
         return;
     }
     m_open = true;
-    Mix_Init(MIX_INIT_MID);
-    if (QFile::exists(QString::fromUtf8(SoundFont)))
-        Mix_SetSoundFonts(SoundFont);
     Mix_AllocateChannels(4);
     for (int slot = -1; slot <= 2; ++slot) {
         freeSlot(slot);
@@ -171,16 +171,24 @@ void Sound::PlayMusic(const QString& name)
         return;
     const QString path = musicPath(name);
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && !midiComplete(file.readAll())) {
+    if (!file.open(QIODevice::ReadOnly)) {
+        note(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return;
+    }
+    const QByteArray midi = file.readAll();
+    if (!midiComplete(midi)) {
         note(QStringLiteral("%1: the file is cut short or is not a MIDI file").arg(path));
         return;
     }
-    m_music = Mix_LoadMUS(QFile::encodeName(path).constData());
+    int rate = 0;
+    Mix_QuerySpec(&rate, nullptr, nullptr);
+    QString fault;
+    m_music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), rate, &fault);
     if (!m_music) {
-        note(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
+        note(QStringLiteral("%1: %2").arg(path, fault));
         return;
     }
-    Mix_PlayMusic(m_music, 1);
+    Mix_HookMusic(&playMusic, m_music.get());
 }
 
 void Sound::StopMusic()
@@ -188,7 +196,7 @@ void Sound::StopMusic()
     m_musicName.clear();
     if (!m_music)
         return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(m_music);
-    m_music = nullptr;
+    // Once the hook is taken away the audio thread no longer reads the piece.
+    Mix_HookMusic(nullptr, nullptr);
+    m_music.reset();
 }

@@ -1,11 +1,13 @@
 #pragma once
+#include "MusicRender.h"
+
 #include <QString>
 #include <array>
+#include <memory>
 
 struct Mix_Chunk;
-struct _Mix_Music;
 
-// Music (MIDI, one piece at a time) and sound effects (WAV), addressed by name below the
+// Music (MIDI, one piece at a time, synthesized ahead by MusicRender) and sound effects (WAV), addressed by name below the
 // program folder's "sound" folders. Slot 0 plays the effects, each cutting off the last;
 // slots -1, 1 and 2 hold the placeholder sound. Without an audio device or a file the
 // game goes on silently; the first such problem is noted on standard error.
@@ -28,6 +30,7 @@ public:
     QString effectPlaying() const;  // the name slot 0 is playing, or empty
     QString musicName() const { return m_musicName; }
     bool musicPlaying() const { return m_music != nullptr; }
+    const MusicRender* music() const { return m_music.get(); }
     QString noted() const { return m_note; }  // the problem noted on standard error, if any
     // The last effect asked for, played or not (with no device, too).
     QString lastEffectRequested() const { return m_lastRequested; }
@@ -49,6 +52,6 @@ private:
     struct Repeat { int mode = 0; int period = 0; };
     std::array<Repeat, 3> m_repeat{};     // 1..2 used
     int m_tickCounter = 0;
-    _Mix_Music* m_music = nullptr;
+    std::unique_ptr<MusicRender> m_music;
     QString m_musicName;
 };

@@ -1,10 +1,16 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
+#include "effects/MusicRender.h"
 #include "effects/Sound.h"
+#include "form/ProgramFolder.h"
 #include "effects/Wait.h"
 #include "form/Clock.h"
 #include "form/Timer.h"
@@ -119,6 +125,44 @@ TEST_F(SoundTest, MusicRestartsAndStops)
     EXPECT_EQ(sound.musicName(), QStringLiteral("BGM挿入曲1"));
     sound.StopMusic();
     EXPECT_EQ(sound.musicName(), QString());
+}
+
+// The piece is synthesized whole ahead of the audio thread, which then only copies it:
+// it starts at once, holds the whole piece, and gives silence after its end.
+TEST(MusicRender, RendersThePieceAheadAndThenGivesSilence)
+{
+    QFile file(form::ProgramFolder::resolve(QStringLiteral("\\sound\\midi\\BGMテーマ曲.mid")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray midi = file.readAll();
+    QString fault;
+    const auto music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), 22050, &fault);
+    ASSERT_TRUE(music) << fault.toStdString();
+    EXPECT_GT(music->framesReady(), 0) << "the first frames are there before the audio thread asks";
+    QElapsedTimer waited;
+    waited.start();
+    while (!music->rendered() && waited.elapsed() < 20000)
+        std::this_thread::yield();
+    ASSERT_TRUE(music->rendered());
+    // 68 beats at 104 a minute, and the last notes' release.
+    const double seconds = double(music->framesReady()) / 22050;
+    EXPECT_GT(seconds, 39.0);
+    EXPECT_LT(seconds, 43.0);
+
+    std::vector<quint8> out(4096 * 4 + 3);  // an odd size: a partial frame is left silent
+    qint64 loud = 0, calls = 0;
+    while (!music->played() && calls++ < 100000) {
+        std::fill(out.begin(), out.end(), 0xAB);
+        music->take(out.data(), int(out.size()));
+        loud += std::count_if(out.begin(), out.end(), [](quint8 b) { return b != 0; });
+        EXPECT_EQ(out.back(), 0);
+    }
+    EXPECT_GT(loud, music->framesReady()) << "the piece is sound, not silence";
+    std::fill(out.begin(), out.end(), 0xAB);
+    music->take(out.data(), int(out.size()));
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](quint8 b) { return b == 0; }));
+
+    EXPECT_FALSE(MusicRender::start(midi, QStringLiteral("/no/such.sf2"), 22050, &fault));
+    EXPECT_TRUE(fault.contains(QStringLiteral("/no/such.sf2")));
 }
 
 TEST_F(SoundTest, StopSoundAndTheTickCounter)
