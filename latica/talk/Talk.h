@@ -42,6 +42,9 @@ void PrintTalkChar(Game& game);
 void NewTalkLine(Game& game);
 void SwitchTalker(Game& game, const QString& mark);
 void SetTalkBoxTalker(Game& game, int n, const QString& mark);
+// Each step of opening, sliding and shrinking a box is due this long after the last
+// (seconds of the time source); the screen shows at most one step a display frame.
+constexpr double BoxStepSeconds = 0.004;
 void OpenTalkBox(Game& game, int n);
 void SlideTalkBox(Game& game, int n);
 void CloseTalkBox(Game& game, int n);

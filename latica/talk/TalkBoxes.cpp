@@ -9,12 +9,13 @@
 #include "shell/Game.h"
 #include "shell/MainForm.h"
 
+#include <QScreen>
+#include <algorithm>
+#include <functional>
+
 namespace {
 
-// Each step of opening, sliding and shrinking a box shows for this long (seconds of the
-// time source), so that the player sees the box move. Growing by a line is not paced:
-// it happens between two printed characters.
-constexpr double BoxStepSeconds = 0.004;
+// Growing by a line is not paced: it happens between two printed characters.
 const int StripHeight = 10;
 
 // Pixels per animation step: k on the newer platform family, 2k on the older one.
@@ -22,16 +23,41 @@ int animationStep(const Game& game, int k) { return (3 - (game.OSPlatform == 1 ?
 
 bool validBox(int n) { return n == 1 || n == 2; }
 
-// Shows one animation step: the window is repainted where the box is, then, when paced,
-// events run until the step's time is up.
-void showStep(Game& game, form::PictureBox* box, const QRect& before, bool paced)
+// Shows one animation step: the window is repainted where the box was and is.
+void showStep(Game& game, form::PictureBox* box, const QRect& before)
 {
-    const double start = form::Clock::instance().monotonicSeconds();
     game.frmMain->repaint(before.united(box->geometry()));
-    if (paced) {
-        const double left = start + BoxStepSeconds - form::Clock::instance().monotonicSeconds();
+}
+
+// The screen shows one picture a frame: 1/60 s, or the screen's own rate.
+double displayFrameSeconds(const Game& game)
+{
+    const QScreen* screen = game.frmMain->screen();
+    const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60;
+    return 1 / rate;
+}
+
+// Plays `count` paced steps of a box's animation: step k (0 based) is due BoxStepSeconds
+// after step k - 1. A step is drawn only when the screen can show it: after one is
+// drawn, the animation waits for the next display frame (or the next step, if later) and
+// goes on with the step due then, so the box takes the same time and ends the same way
+// as if every step had been drawn. `place` puts the box where step k has it.
+void playSteps(Game& game, form::PictureBox* box, int count, const std::function<void(int)>& place)
+{
+    const form::Clock& clock = form::Clock::instance();
+    const double start = clock.monotonicSeconds();
+    const double frame = displayFrameSeconds(game);
+    const double end = start + count * BoxStepSeconds;
+    for (int k = 0; k < count;) {
+        const QRect before = box->geometry();
+        place(k);
+        const double drawn = clock.monotonicSeconds();
+        showStep(game, box, before);
+        const double next = std::min(std::max(start + (k + 1) * BoxStepSeconds, drawn + frame), end);
+        const double left = next - clock.monotonicSeconds();
         if (left > 0)
             form::waitFor(left);
+        k = std::max(k + 1, int((clock.monotonicSeconds() - start) / BoxStepSeconds));
     }
 }
 
@@ -101,23 +127,22 @@ void OpenTalkBox(Game& game, int n)
     TalkEngine& t = talkEngine(game);
     const TalkLayout& l = t.layout;
     form::PictureBox* box = game.frmMain->picTalkBox(n);
-    const QRect before = box->isVisible() ? box->geometry() : QRect();
-    box->move(l.SpeakLeft, l.BoxTop);
-    setBoxHeight(game, n, l.ClosedHeight);
-    box->cls();
-    box->setCurrentX(l.HMargin);
-    box->setCurrentY(l.VMargin);
-    box->setVisible(true);
-    showStep(game, box, before, true);
+    // The closed box appears, then grows line by line to its open height.
     const int step = animationStep(game, 2);
-    for (int h = l.ClosedHeight + step; h < l.OpenHeight; h += step) {
-        const QRect at = box->geometry();
-        setBoxHeight(game, n, h);
-        showStep(game, box, at, true);
-    }
+    const int count = (l.OpenHeight - l.ClosedHeight + step - 1) / step;
+    playSteps(game, box, count, [&](int k) {
+        if (k == 0) {
+            box->move(l.SpeakLeft, l.BoxTop);
+            box->cls();
+            box->setCurrentX(l.HMargin);
+            box->setCurrentY(l.VMargin);
+            box->setVisible(true);
+        }
+        setBoxHeight(game, n, l.ClosedHeight + k * step);
+    });
     const QRect at = box->geometry();
     setBoxHeight(game, n, l.OpenHeight);
-    showStep(game, box, at, false);
+    showStep(game, box, at);
 }
 
 void SlideTalkBox(Game& game, int n)
@@ -127,14 +152,11 @@ void SlideTalkBox(Game& game, int n)
     const TalkLayout& l = talkEngine(game).layout;
     form::PictureBox* box = game.frmMain->picTalkBox(n);
     const int step = animationStep(game, 3);
-    for (int x = l.SpeakLeft - step; x > l.SideLeft; x -= step) {
-        const QRect at = box->geometry();
-        box->setLeft(x);
-        showStep(game, box, at, true);
-    }
+    const int count = std::max(0, (l.SpeakLeft - l.SideLeft - 1) / step);
+    playSteps(game, box, count, [&](int k) { box->setLeft(l.SpeakLeft - (k + 1) * step); });
     const QRect at = box->geometry();
     box->setLeft(l.SideLeft);
-    showStep(game, box, at, false);
+    showStep(game, box, at);
 }
 
 void ShrinkTalkBox(Game& game, int n)
@@ -145,12 +167,13 @@ void ShrinkTalkBox(Game& game, int n)
     form::PictureBox* box = game.frmMain->picTalkBox(n);
     const int step = animationStep(game, 4);
     // The box collapses towards its bottom edge: the top comes down as the height goes.
-    for (int h = box->height() - step; h >= l.ClosedHeight; h -= step) {
-        const QRect at = box->geometry();
-        box->setTop(box->top() + step);
-        setBoxHeight(game, n, h);
-        showStep(game, box, at, true);
-    }
+    const int top = box->top();
+    const int height = box->height();
+    const int count = std::max(0, (height - l.ClosedHeight) / step);
+    playSteps(game, box, count, [&](int k) {
+        box->setTop(top + (k + 1) * step);
+        setBoxHeight(game, n, height - (k + 1) * step);
+    });
 }
 
 void CloseTalkBox(Game& game, int n)
@@ -202,11 +225,11 @@ void NewTalkLine(Game& game)
     for (int h = box->height() + 1; h < needed; h += step) {
         const QRect at = box->geometry();
         setBoxHeight(game, n, h);
-        showStep(game, box, at, false);
+        showStep(game, box, at);
     }
     const QRect at = box->geometry();
     setBoxHeight(game, n, needed);
-    showStep(game, box, at, false);
+    showStep(game, box, at);
 }
 
 void SwitchTalker(Game& game, const QString& mark)

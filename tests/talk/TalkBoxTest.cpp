@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <algorithm>
 
 using TalkBoxes = TalkFixture;
 
@@ -111,6 +112,40 @@ TEST_F(TalkBoxes, TheTalkTimerRestsBetweenTalksAndWakesForTheNext)
     ASSERT_TRUE(talk(QStringLiteral("＃〈二つめ〉")));
     EXPECT_LT(form::Clock::instance().monotonicSeconds() - start, 5.0);
     EXPECT_EQ(printed[1], QStringLiteral("一つめ二つめ"));
+}
+
+// The screen shows one picture a display frame: the opening box is drawn at most once a
+// frame, growing all the way, and takes the time of all its steps.
+TEST_F(TalkBoxes, AnOpeningBoxIsDrawnOnceADisplayFrameAndTakesItsFullTime)
+{
+    struct PaintSpy : QObject {
+        std::vector<int> heights;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                heights.push_back(static_cast<QWidget*>(watched)->height());
+            return false;
+        }
+    } spy;
+    box(1)->installEventFilter(&spy);
+    const std::vector<int>& drawn = spy.heights;
+    // In real time, where drawing a step takes less than a step.
+    form::Clock& clock = form::Clock::instance();
+    const double speed = clock.speed();
+    clock.setSpeed(1);
+    const double start = clock.monotonicSeconds();
+    OpenTalkBox(game, 1);
+    const double took = clock.monotonicSeconds() - start;
+    clock.setSpeed(speed);
+
+    const TalkLayout& l = t.layout;
+    // At most 4 pixels a step.
+    EXPECT_GE(took, (l.OpenHeight - l.ClosedHeight) / 4 * BoxStepSeconds);
+    ASSERT_GE(drawn.size(), 3u) << "the box is seen growing";
+    EXPECT_LE(double(drawn.size()), took * 60 + 2);
+    EXPECT_EQ(drawn.front(), l.ClosedHeight);
+    EXPECT_EQ(drawn.back(), l.OpenHeight);
+    EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
 }
 
 TEST_F(TalkBoxes, TwoUtterancesOfOneTalkerContinueInOneBoxOnANewLine)
