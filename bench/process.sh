@@ -31,10 +31,17 @@ if [ ! -x "$watch" ] || [ "$source" -nt "$watch" ]; then
   cc -O2 -Wall -Wextra -o "$watch" "$source" $(pkg-config --cflags --libs xcb xcb-damage)
 fi
 
-display=:93
-Xvfb $display -screen 0 1280x800x24 >/dev/null 2>&1 &
+# A free display: the server picks its number, so a lock left by an earlier server is
+# no obstacle.
+numbered=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$numbered" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
+until [ -s "$numbered" ]; do
+  kill -0 $xvfb 2>/dev/null || { echo "the X server did not start" >&2; exit 1; }
+  sleep 0.05
+done
+display=:$(head -1 "$numbered")
 sleep 1
 export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 

@@ -2,12 +2,12 @@
 
 #include <QFile>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <fluidsynth.h>
 
 namespace {
 
-constexpr int Channels = 2;
 constexpr int StepFrames = 1024;  // rendered and published at a time
 // The loudness the mixer library gives its own MIDI player at full music volume.
 constexpr double Gain = 1.2;
@@ -30,10 +30,11 @@ struct MusicRender::Synth {
 };
 
 std::unique_ptr<MusicRender> MusicRender::start(const QByteArray& midi, const QString& soundFont, int rate,
-                                                QString* fault)
+                                                int channels, QString* fault)
 {
     std::unique_ptr<MusicRender> music(new MusicRender);
     music->m_rate = rate;
+    music->m_channels = std::max(1, channels);
     music->m_synth = std::make_unique<Synth>();
     Synth& s = *music->m_synth;
     s.settings = new_fluid_settings();
@@ -78,11 +79,18 @@ bool MusicRender::renderStep()
         return false;
     const std::int64_t block = frames / blockFrames;
     if (!m_blocks[size_t(block)])
-        m_blocks[size_t(block)] = std::make_unique<std::int16_t[]>(size_t(blockFrames * Channels));
+        m_blocks[size_t(block)] = std::make_unique<std::int16_t[]>(size_t(blockFrames * m_channels));
     const std::int64_t offset = frames % blockFrames;
     const int count = int(std::min<std::int64_t>(StepFrames, blockFrames - offset));
-    std::int16_t* at = m_blocks[size_t(block)].get() + offset * Channels;
-    fluid_synth_write_s16(m_synth->synth, count, at, 0, Channels, at, 1, Channels);
+    std::int16_t* at = m_blocks[size_t(block)].get() + offset * m_channels;
+    if (m_channels >= 2) {
+        fluid_synth_write_s16(m_synth->synth, count, at, 0, m_channels, at, 1, m_channels);
+    } else {
+        std::array<std::int16_t, 2 * StepFrames> both;
+        fluid_synth_write_s16(m_synth->synth, count, both.data(), 0, 2, both.data(), 1, 2);
+        for (int i = 0; i < count; ++i)
+            at[i] = std::int16_t((both[size_t(2 * i)] + both[size_t(2 * i + 1)]) / 2);
+    }
     m_ready.store(frames + count, std::memory_order_release);
     return true;
 }
@@ -96,7 +104,7 @@ void MusicRender::render()
 
 void MusicRender::take(std::uint8_t* out, int bytes)
 {
-    const int frameBytes = Channels * int(sizeof(std::int16_t));
+    const int frameBytes = m_channels * int(sizeof(std::int16_t));
     const std::int64_t ready = m_ready.load(std::memory_order_acquire);
     const std::int64_t blockFrames = m_rate;
     std::int64_t taken = m_taken.load(std::memory_order_relaxed);
@@ -104,7 +112,7 @@ void MusicRender::take(std::uint8_t* out, int bytes)
     while (done + frameBytes <= bytes && taken < ready) {
         const std::int64_t offset = taken % blockFrames;
         const int count = int(std::min<std::int64_t>({(bytes - done) / frameBytes, ready - taken, blockFrames - offset}));
-        std::memcpy(out + done, m_blocks[size_t(taken / blockFrames)].get() + offset * Channels,
+        std::memcpy(out + done, m_blocks[size_t(taken / blockFrames)].get() + offset * m_channels,
                     size_t(count * frameBytes));
         done += count * frameBytes;
         taken += count;

@@ -8,7 +8,7 @@
 #include <thread>
 
 // One MIDI piece synthesized ahead of its playing: a worker thread renders the whole piece
-// into 16-bit stereo sound in one go, and the audio thread only copies it out. Synthesis
+// into 16-bit sound in one go, and the audio thread only copies it out. Synthesis
 // inside the audio callback paid a wake-up's cold start every 46 ms, about twice the cost
 // of the same work done at once, and it ran for as long as the piece played.
 class MusicRender {
@@ -17,10 +17,11 @@ public:
     static constexpr const char* SoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     static constexpr int SecondsKept = 600;  // a longer piece ends there
 
-    // Loads the sound font and the piece, and starts rendering at `rate` frames a second.
-    // Null, with the reason in `fault`, when the synthesizer refuses either.
+    // Loads the sound font and the piece, and starts rendering 16-bit frames of `channels`
+    // samples (left and right first; a single channel takes their mean) at `rate` frames a
+    // second. Null, with the reason in `fault`, when the synthesizer refuses either.
     static std::unique_ptr<MusicRender> start(const QByteArray& midi, const QString& soundFont, int rate,
-                                              QString* fault);
+                                              int channels, QString* fault);
     ~MusicRender();  // stops the worker
     MusicRender(const MusicRender&) = delete;
     MusicRender& operator=(const MusicRender&) = delete;
@@ -43,6 +44,7 @@ private:
 
     std::unique_ptr<Synth> m_synth;
     int m_rate = 0;
+    int m_channels = 2;
     // The sound in blocks of one second, so that the worker never moves what the audio
     // thread may be reading.
     std::array<std::unique_ptr<std::int16_t[]>, SecondsKept> m_blocks;

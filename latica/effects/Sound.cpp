@@ -180,10 +180,11 @@ void Sound::PlayMusic(const QString& name)
         note(QStringLiteral("%1: the file is cut short or is not a MIDI file").arg(path));
         return;
     }
-    int rate = 0;
-    Mix_QuerySpec(&rate, nullptr, nullptr);
+    // The device may have been opened with another rate or number of channels.
+    int rate = 0, channels = 0;
+    Mix_QuerySpec(&rate, nullptr, &channels);
     QString fault;
-    m_music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), rate, &fault);
+    m_music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), rate, channels, &fault);
     if (!m_music) {
         note(QStringLiteral("%1: %2").arg(path, fault));
         return;

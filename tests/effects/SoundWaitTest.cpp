@@ -135,7 +135,7 @@ TEST(MusicRender, RendersThePieceAheadAndThenGivesSilence)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray midi = file.readAll();
     QString fault;
-    const auto music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), 22050, &fault);
+    const auto music = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), 22050, 2, &fault);
     ASSERT_TRUE(music) << fault.toStdString();
     EXPECT_GT(music->framesReady(), 0) << "the first frames are there before the audio thread asks";
     QElapsedTimer waited;
@@ -161,7 +161,17 @@ TEST(MusicRender, RendersThePieceAheadAndThenGivesSilence)
     music->take(out.data(), int(out.size()));
     EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](quint8 b) { return b == 0; }));
 
-    EXPECT_FALSE(MusicRender::start(midi, QStringLiteral("/no/such.sf2"), 22050, &fault));
+    // A one-channel device gets one sample a frame, for as many frames.
+    const auto mono = MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), 22050, 1, &fault);
+    ASSERT_TRUE(mono);
+    while (!mono->rendered() && waited.elapsed() < 40000)
+        std::this_thread::yield();
+    EXPECT_EQ(mono->framesReady(), music->framesReady());
+    std::vector<quint8> all(size_t(mono->framesReady()) * 2);
+    mono->take(all.data(), int(all.size()));
+    EXPECT_TRUE(mono->played());
+
+    EXPECT_FALSE(MusicRender::start(midi, QStringLiteral("/no/such.sf2"), 22050, 2, &fault));
     EXPECT_TRUE(fault.contains(QStringLiteral("/no/such.sf2")));
 }
 
