@@ -32,6 +32,10 @@ struct MusicRender::Synth {
 std::unique_ptr<MusicRender> MusicRender::start(const QByteArray& midi, const QString& soundFont, int rate,
                                                 int channels, QString* fault)
 {
+    if (rate <= 0) {
+        *fault = QStringLiteral("the audio device has no rate");
+        return nullptr;
+    }
     std::unique_ptr<MusicRender> music(new MusicRender);
     music->m_rate = rate;
     music->m_channels = std::max(1, channels);

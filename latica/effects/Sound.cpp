@@ -46,6 +46,7 @@ bool midiComplete(const QByteArray& bytes)
     }
     return at == bytes.size() && found >= tracks;
 }
+
 void playMusic(void* music, Uint8* stream, int bytes)
 {
     static_cast<MusicRender*>(music)->take(stream, bytes);

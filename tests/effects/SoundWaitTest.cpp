@@ -171,6 +171,7 @@ TEST(MusicRender, RendersThePieceAheadAndThenGivesSilence)
     mono->take(all.data(), int(all.size()));
     EXPECT_TRUE(mono->played());
 
+    EXPECT_FALSE(MusicRender::start(midi, QString::fromUtf8(MusicRender::SoundFont), 0, 2, &fault));
     EXPECT_FALSE(MusicRender::start(midi, QStringLiteral("/no/such.sf2"), 22050, 2, &fault));
     EXPECT_TRUE(fault.contains(QStringLiteral("/no/such.sf2")));
 }
