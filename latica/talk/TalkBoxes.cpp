@@ -15,7 +15,6 @@
 
 namespace {
 
-// Growing by a line is not paced: it happens between two printed characters.
 const int StripHeight = 10;
 
 // Pixels per animation step: k on the newer platform family, 2k on the older one.
@@ -208,6 +207,7 @@ void CloseTalkBox(Game& game, int n)
     game.frmMain->update();
 }
 
+// Growing by a line is not paced: it happens between two printed characters.
 void NewTalkLine(Game& game)
 {
     TalkEngine& t = talkEngine(game);
