@@ -43,12 +43,18 @@ int messageBox(const QString& text, const QString& title, Buttons buttons, Icon 
         second = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
         box.setEscapeButton(second);
         break;
-    case Buttons::YesNo:
+    case Buttons::YesNo: {
         first = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         second = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         firstCode = Answer::Yes;
         secondCode = Answer::No;
+        // Escape and the close box answer neither question: they press this unseen button
+        // and the box returns Cancel. Without it the toolkit would take them for No.
+        QPushButton* dismiss = box.addButton(QMessageBox::Cancel);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
         break;
+    }
     }
     box.setDefaultButton(defaultButton == DefaultButton::Second && second ? second : first);
 
@@ -61,7 +67,9 @@ int messageBox(const QString& text, const QString& title, Buttons buttons, Icon 
         return firstCode;
     if (second && box.clickedButton() == second)
         return secondCode;
-    // Closed without a button (Escape with no cancel button, window close).
+    // Dismissed: Escape or the close box.
+    if (buttons == Buttons::YesNo)
+        return Answer::Cancel;
     return second ? secondCode : firstCode;
 }
 

@@ -7,7 +7,8 @@ class QMessageBox;
 namespace form {
 
 // A modal message box. Buttons and icons are those the game uses; the result is the
-// code of the pressed button.
+// code of the pressed button. A Yes/No box dismissed by Escape or its close box returns
+// Cancel, so that only a pressed No counts as No.
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class DefaultButton { First, Second };

@@ -102,8 +102,12 @@ void UpdatePlayClock(Game& game)
     s.PassedMinute = (elapsed / 60) % 60;
     s.PassedHour = elapsed / 3600;
     if (s.PassedHour >= 10) {
-        if (game.story)
+        // The ending waits for a running flow to end: inside its waits every talk of the
+        // ending would be refused. It never returns.
+        if (game.story && game.Busy == 0) {
+            game.Busy = 1;
             game.story->TimeOutEnding();
+        }
         return;
     }
     game.frmMain->lblPassedTime->setCaption(playClockText(s.PassedHour, s.PassedMinute, s.PassedSecond));

@@ -65,6 +65,12 @@ int SetCross(Game& game, int n, QString* error)
     return 1;
 }
 
+bool CrossOnBoard(const Game& game)
+{
+    const Puzzle& p = game.cross;
+    return game.CurCross >= 1 && p.QuesNmbMax >= 1 && !p.Mas.empty();
+}
+
 void LoadMasLabels(Game& game, int mode)
 {
     MainForm& f = *game.frmMain;

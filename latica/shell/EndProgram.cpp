@@ -28,8 +28,8 @@ void EndProgram(Game& game)
         f->tmrSoundInterval.setEnabled(false);
     }
     // A record the play folder could not take stays in the work folder, with its board
-    // file, only if the player wants it for the next run.
-    if (RecordInWorkFolder(game) && ShowMessage(game, 10004) != form::Answer::Yes) {
+    // file, unless the player says to delete it: a careless Escape or close keeps it.
+    if (RecordInWorkFolder(game) && ShowMessage(game, 10004) == form::Answer::No) {
         QFile::remove(game.WorkFolder + game.RecordFileName);
         DropAllBoards(game);
     }

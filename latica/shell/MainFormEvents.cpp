@@ -11,6 +11,7 @@
 #include "play/Entry.h"
 #include "play/GameTick.h"
 #include "play/Scoring.h"
+#include "play/SetCross.h"
 #include "play/KeypadLink.h"
 #include "stage/Anim.h"
 #include "talk/TalkEvents.h"
@@ -28,11 +29,24 @@ bool entryIdle(const Game& game)
     return game.play.PendingInput.isEmpty() && game.play.MasBusy == 0;
 }
 
-// A dial or editing button: usable unless the board is being scored.
+// The dial and the board's buttons work on a puzzle on the board, and not while it is
+// scored; talks may run meanwhile. Before play there is nothing for them to act on.
+bool boardUsable(const Game& game)
+{
+    return game.AnswerOpenBusy == 0 && CrossOnBoard(game);
+}
+
+// Editing a cell also waits for typed characters and a cell roll to finish: two rolls
+// would share the roll bars.
+bool cellEditable(const Game& game)
+{
+    return boardUsable(game) && entryIdle(game);
+}
+
 void boardButton(Game& game, form::ControlArray<form::Label>& buttons, std::function<void(int)> action)
 {
     buttons.onClick = [&game, action](int i) {
-        if (game.AnswerOpenBusy != 0)
+        if (!boardUsable(game))
             return;
         action(i);
         focusBoard(game);
@@ -43,7 +57,7 @@ void connectBoard(Game& game)
 {
     MainForm& f = *game.frmMain;
     f.lblCell.onClick = [&game](int n) {
-        if (game.AnswerOpenBusy == 0 && entryIdle(game))
+        if (cellEditable(game))
             ClickMas(game, n);
     };
     // Element 1 is the across layout, element 2 the down layout of the dial.
@@ -55,18 +69,20 @@ void connectBoard(Game& game)
     boardButton(game, f.lblCrossStageMoveH, [&game](int i) { ScrollCrossH(game, i); });
     boardButton(game, f.lblCrossStageMoveV, [&game](int i) { ScrollCrossV(game, i); });
     f.lblKeyDelete->onClick = [&game] {
-        if (game.AnswerOpenBusy != 0 || !game.play.PendingInput.isEmpty())
+        if (!cellEditable(game))
             return;
         EraseMas(game);
         focusBoard(game);
     };
     f.lblKeyUndo->onClick = [&game] {
-        if (game.AnswerOpenBusy != 0 || !game.play.PendingInput.isEmpty())
+        if (!cellEditable(game))
             return;
         UndoMas(game);
         focusBoard(game);
     };
     f.lblKeypad->onClick = [&game] {
+        if (!CrossOnBoard(game))
+            return;
         OpenKeypad(game);
         focusBoard(game);
     };
@@ -84,7 +100,8 @@ void ConnectMainFormEvents(Game& game)
     f.onKeyDown = [&game](int key, int shift) {
         if (key == form::Key::F4 && (shift & form::AltMask))
             EndProgram(game);
-        if (game.PlayActive == 1 && game.Busy == 0)
+        // Keys write into the board only while no flow runs: a flow's talks own the player.
+        if (game.PlayActive == 1 && game.Busy == 0 && CrossOnBoard(game))
             PlayKeyDown(game, key);
     };
 
@@ -97,10 +114,11 @@ void ConnectMainFormEvents(Game& game)
         form.lblHelp->setEnabled(true);
         focusBoard(game);
     };
-    // A command that starts a talk flow: one at a time, never while the board is scored.
+    // A command that starts a talk flow: one at a time, never while the board is scored,
+    // and only on a puzzle on the board.
     const auto command = [&game](std::function<bool()> allowed, std::function<void()> flow) {
         return [&game, allowed, flow] {
-            if (game.AnswerOpenBusy == 0 && game.Busy == 0 && game.story && allowed()) {
+            if (game.AnswerOpenBusy == 0 && game.Busy == 0 && game.story && CrossOnBoard(game) && allowed()) {
                 game.Busy = 1;
                 flow();
                 game.Busy = 0;
@@ -125,7 +143,7 @@ void ConnectMainFormEvents(Game& game)
             game.frmMain->close();
             return;
         }
-        if (game.AnswerOpenBusy != 0 || game.Busy != 0 || !game.story)
+        if (game.AnswerOpenBusy != 0 || game.Busy != 0 || !game.story || !CrossOnBoard(game))
             return;
         MainForm& form = *game.frmMain;
         game.Busy = 1;

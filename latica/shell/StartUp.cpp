@@ -104,12 +104,12 @@ int ChoosePlayFile(Game& game)
     game.PlayFileTitle.clear();
     for (;;) {
         while (ShowFileDialog(game, 1, game.PlayFileTitle, game.PlayFileFolder) == 0) {
-            if (ShowMessage(game, 101) == form::Answer::No)
+            if (ShowMessage(game, 101) != form::Answer::Yes)
                 EndProgram(game);
         }
         if (QFileInfo::exists(PlayFilePath(game)))
             return 1;
-        if (ShowMessage(game, 102) == form::Answer::No)
+        if (ShowMessage(game, 102) != form::Answer::Yes)
             return 0;
         game.PlayFileTitle.clear();
     }

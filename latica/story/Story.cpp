@@ -203,9 +203,11 @@ void Story::RunOpening()
 void Story::BeginPlay()
 {
     const TalkEngine& t = talkEngine(game);
+    // From the set-up to the greeting's last word the flow owns the player: no command
+    // starts and no key writes into the board.
+    game.Busy = 1;
     SetupPlayScene(game);
-    game.CurCross = NextUnsolvedCross(0, game.CrossSolved, game.CrossCount);
-    SetCross(game, game.CurCross);
+    PutUpCross(NextUnsolvedCross(0, game.CrossSolved, game.CrossCount));
     ResetTalk(game);
     StartAnim(game);
     ShowStage(game);
@@ -221,7 +223,6 @@ void Story::BeginPlay()
     */
     if (game.NewPlayer == 1 && game.KeypadMode == 0) {
         AdviserTalk(1401);
-        game.Busy = 1;
         if (slides)
             SlideWord(game, adviserName, 4, 1, 2, slideStep);
         EnterAdviser(game);
@@ -237,7 +238,6 @@ void Story::BeginPlay()
     } else if (game.NewPlayer == 1 && game.KeypadMode == 1) {
         AdviserTalk(1401);
         OpenKeypad(game);
-        game.Busy = 1;
         /*
 ':/New=???1
 ':_...>1421 ÷〈いま開いた小さな窓には、　打ったローマ字が　かなになる様子が　表示されます。〉▼※∴
@@ -277,7 +277,6 @@ void Story::BeginPlay()
 ':_...>1514 ＋〈よく来た、⑩。　今日もじっくり　取り組みなさい。〉▼※∴
         */
         AdviserTalk(1501);
-        game.Busy = 1;
         if (slides)
             SlideWord(game, t.TalkNames[0] + t.TalkNames[10], 4, 1, 2, slideStep);
         EnterAdviser(game);

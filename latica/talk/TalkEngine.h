@@ -71,6 +71,7 @@ public:
     QString TalkInputText;
     int TalkWait = 0;               // 0 none; 1 click, 2 input, 3 menu; negative: timed
     int TalkWaitResult = 0;         // 1 running, 11 ended by the player, 10 timed out
+    int menuWaitsStarted = 0;       // counts the menus put before the player
 
     // Talkers and boxes
     std::vector<Talker> talkers;    // table positions 1..n at indices 0..n-1

@@ -39,11 +39,17 @@ void ConnectTalkEvents(Game& game)
         EndTalkWait(game, index);
     };
 
-    f.txtTalkInput->onClick = [&game] { EndTalkWait(game, 0); };
-    f.txtTalkInput->onLostFocus = [&game] { EndTalkWait(game, 0); };
-    f.txtTalkInput->onKeyPress = [&game](int key) {
-        if (key == 13)
+    // The input box ends only an input wait: a menu or a click wait is not its to end.
+    const auto endInput = [&game] {
+        const int wait = talkEngine(game).TalkWait;
+        if (wait == 2 || wait == -2)
             EndTalkWait(game, 0);
+    };
+    f.txtTalkInput->onClick = endInput;
+    f.txtTalkInput->onLostFocus = endInput;
+    f.txtTalkInput->onKeyPress = [endInput](int key) {
+        if (key == 13)
+            endInput();
     };
     f.txtTalkInput->onGotFocus = [&game] { TalkInputGotFocus(game); };
 

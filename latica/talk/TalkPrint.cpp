@@ -38,15 +38,25 @@ QString talkBlocked(Game& game)
     return QString();
 }
 
+// A menu the player never saw has no answer: the flow after it must not act on the answer
+// to an earlier menu.
+void forgetUnseenMenu(TalkEngine& t, const QString& text, int menusBefore)
+{
+    if (text.contains(QChar(talk::MenuOpen)) && t.menuWaitsStarted == menusBefore)
+        t.TalkMenuAnswer = 0;
+}
+
 // Hands the talk to the ticks once the one before has been interpreted, and returns when
 // this one has been.
 void runTalk(Game& game, const QString& text, const QString& label)
 {
     TalkEngine& t = talkEngine(game);
     form::waitUntil([&t] { return t.TalkBuffer.isEmpty(); });
+    const int menusBefore = t.menuWaitsStarted;
     t.TalkBuffer = text;
     t.talkLabel = label;
     form::waitUntil([&t] { return t.TalkBuffer.isEmpty(); });
+    forgetUnseenMenu(t, text, menusBefore);
 }
 
 // The rest of the talk is dropped and the fault reported with the talk's name.
@@ -144,6 +154,8 @@ void AdviserTalk(Game& game, int n)
     const QString blocked = talkBlocked(game);
     if (!blocked.isEmpty()) {
         t.reportDataError(QStringLiteral("%1: %2").arg(label, blocked));
+        // Nothing of it shows, a menu in it neither.
+        t.TalkMenuAnswer = 0;
         return;
     }
     talk::TalkText text = t.data.fetch(n);
@@ -168,6 +180,7 @@ void AdviserTalk(Game& game, const QString& text)
     const QString blocked = talkBlocked(game);
     if (!blocked.isEmpty()) {
         t.reportDataError(QStringLiteral("%1: %2").arg(label, blocked));
+        t.TalkMenuAnswer = 0;
         return;
     }
     runTalk(game, t.data.fetch(text).text, label);

@@ -66,6 +66,7 @@ void StartTalkWait(Game& game)
     t.TickCounter = 0;
     switch (kindOf(t)) {
     case 3:
+        ++t.menuWaitsStarted;
         t.TickLimit = t.WaitFactor * MenuTicksPerFactor;
         f.tmrTalkCursorBlink.setInterval(MenuTickMs);
         f.tmrTalkCursorBlink.setEnabled(true);

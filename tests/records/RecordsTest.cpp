@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <csignal>
 #include <random>
 #include <sys/resource.h>
@@ -98,6 +99,26 @@ TEST_F(RecordsTest, AnUnwritablePlayFolderPutsTheRecordInTheWorkFolderUntilThePl
     dialogs.answer(form::Answer::No);
     EXPECT_THROW(EndProgram(game), form::ProgramEnded);
     EXPECT_FALSE(QFile::exists(kept));
+}
+
+// Only a pressed 「いいえ」 deletes a record kept in the work folder: Escape and the close
+// box keep it.
+TEST_F(RecordsTest, EscapeOrTheCloseBoxOnTheKeepQuestionKeepsTheRecord)
+{
+    game.PlayFileFolder = game.WorkFolder;
+    ASSERT_EQ(SetRecordFile(game), 1);
+    const QString kept = game.WorkFolder + QStringLiteral("x.log");
+    for (const bool escape : {true, false}) {
+        form::setMessageBoxObserver([escape](QMessageBox& box) {
+            if (escape)
+                testsupport::pressKey(&box, Qt::Key_Escape);
+            else
+                box.close();
+        });
+        EXPECT_THROW(EndProgram(game), form::ProgramEnded);
+        form::resetProgramEnded();
+        EXPECT_TRUE(QFile::exists(kept)) << (escape ? "Escape" : "the close box");
+    }
 }
 
 TEST_F(RecordsTest, WithoutAUsableWorkFolderPlayCannotGoOn)

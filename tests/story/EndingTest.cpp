@@ -43,4 +43,23 @@ TEST_F(EndingTest, EndingTheGameWalksTheAdviserOffAndEndsTheProgram)
     EXPECT_FALSE(window.tmrAnim.isEnabled());
 }
 
+// Ten hours that pass while another flow asks its question: the ending waits for that flow
+// to end, then shows all its talks; inside the flow's wait they would be refused.
+TEST_F(EndingTest, TheTenHourEndingWaitsForTheFlowThatRuns)
+{
+    meanwhile = [this] {
+        if (talkEngine(game).TalkWait == -3 && game.play.PassedHour < 10)
+            game.play.PlayStartTime -= 10 * 3600;
+    };
+    menuChoice = 0;  // the puzzle change's menu runs out while the hours pass
+    dialogs.answer(form::Answer::Ok);
+    talks.clear();
+    testsupport::click(window.lblCrossChange);
+    EXPECT_FALSE(form::programEnded()) << "ended inside the puzzle change";
+    EXPECT_THROW(form::waitUntil([] { return false; }, 30), form::ProgramEnded);
+    EXPECT_TRUE(shown(1915) && shown(2001) && shown(3101) && shown(3111) && shown(3121));
+    EXPECT_TRUE(talkEngine(game).dataErrors.isEmpty()) << talkEngine(game).dataErrors.join(u' ').toStdString();
+    EXPECT_EQ(dialogs.titles.value(0), QStringLiteral("Laticaの終了"));
+}
+
 } // namespace

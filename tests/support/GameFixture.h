@@ -31,6 +31,8 @@ protected:
         // Walks and talks of the stage run at twenty times their pace.
         form::Clock::instance().setSpeed(20);
         QObject::connect(&clicker, &QTimer::timeout, [this] {
+            if (meanwhile)
+                meanwhile();
             if (!game.talk)
                 return;
             TalkEngine& t = talkEngine(game);
@@ -56,6 +58,9 @@ protected:
     int menuChoice = 0;
     std::map<int, int> menuChoices;
     QString typedText;
+    // Runs at each of the player's turns before the talks are answered: what a careless
+    // player does on the way.
+    std::function<void()> meanwhile;
     ~GameFixture() override
     {
         form::resetProgramEnded();

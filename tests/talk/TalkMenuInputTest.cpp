@@ -203,3 +203,20 @@ TEST_F(TalkInput, EnterOnAnEmptyBoxKeepsTheWaitAndSelectsTheBoxAgain)
     EXPECT_EQ(t.TalkWaitResult, 11) << "the timed input wait has no time limit";
     EXPECT_TRUE(ticksAtTimeOut.empty());
 }
+
+// A menu talk refused because another talk's wait is open shows nothing: the flow after it
+// reads no answer, not the answer to the menu before.
+TEST_F(TalkMenus, AMenuTalkRefusedInsideAnotherWaitLeavesNoAnswer)
+{
+    Script player;
+    player.when([&] { return waitingFor(t, 3); }, [&] { testsupport::click(window.lblMenu(1)); });
+    ASSERT_TRUE(talk(QStringLiteral("＋〈どれ？〉『はい／いいえ』★⊿")));
+    ASSERT_EQ(t.TalkMenuAnswer, 1);
+    player.when([&] { return waitingFor(t, 1); }, [&] {
+        AdviserTalk(game, QStringLiteral("＋〈本当に？〉『はい／いいえ』★"));
+        EndTalkWait(game, t.CurrentTalkBox);
+    });
+    ASSERT_TRUE(talk(QStringLiteral("＋〈待って。〉▼")));
+    EXPECT_EQ(t.TalkMenuAnswer, 0);
+    EXPECT_EQ(t.dataErrors.size(), 1);
+}
