@@ -1,9 +1,9 @@
 #include "form/Translations.h"
 #include "keypad/frmKeypad.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
 #include "shell/StartUp.h"
 #include "story/Story.h"
+#include "window/MainForm.h"
 
 #include <QApplication>
 

@@ -5,9 +5,9 @@
 #include "form/Picture.h"
 #include "form/ProgramFolder.h"
 #include "form/Pump.h"
-#include "shell/DataFailure.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/AppRequests.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 #include <QFile>
 #include <QImage>

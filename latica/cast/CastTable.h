@@ -1,5 +1,5 @@
 #pragma once
-#include "CastRecord.h"
+#include "model/CastRecord.h"
 
 #include <QByteArray>
 #include <QString>

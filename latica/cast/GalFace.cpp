@@ -3,9 +3,8 @@
 #include "Cast.h"
 #include "CastTable.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "talk/Talk.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 int LoadGalCast(Game& game, const QString& name, int count)
 {
@@ -81,7 +80,7 @@ void RunIdleLoopOnce(Game& game, int cast)
     waitFrame(game, cast, [](int frame) { return frame == 1; });
 }
 
-void ChangeGalFaceWithTalk(Game& game, int talk, const QString& code)
+void GalFaceBeforeTalk(Game& game, const QString& code)
 {
     const int shown = game.gal.GalCast;
     if (!game.casts.valid(shown))
@@ -89,7 +88,13 @@ void ChangeGalFaceWithTalk(Game& game, int talk, const QString& code)
     waitFrame(game, shown, [](int frame) { return frame == 1; });
     applyFaceCode(game, code);
     RunIdleLoopOnce(game, shown);
-    AdviserTalk(game, talk);
+}
+
+void GalFaceAfterTalk(Game& game)
+{
+    const int shown = game.gal.GalCast;
+    if (!game.casts.valid(shown))
+        return;
     waitFrame(game, shown, [](int frame) { return frame == 1; });
     RunIdleLoopOnce(game, shown);
 }

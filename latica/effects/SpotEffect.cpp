@@ -1,11 +1,11 @@
 #include "SpotEffect.h"
 
 #include "EffectTables.h"
+#include "cast/Anim.h"
 #include "form/Blt.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "stage/Anim.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

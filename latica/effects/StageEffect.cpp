@@ -2,11 +2,11 @@
 
 #include "EffectTables.h"
 #include "Wait.h"
+#include "cast/Anim.h"
 #include "form/Blt.h"
 #include "form/Clock.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "stage/Anim.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "EffectTables.h"
 #include "Wait.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "form/ControlArray.h"
 #include "form/Label.h"
 #include "form/Window.h"
-#include "keypad/RomaKana.h"
+#include "RomaKana.h"
 
 #include <QPoint>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "Advice.h"
 
 #include "CrossTitle.h"
-#include "shell/Random.h"
+#include "model/Random.h"
 
 #include <algorithm>
 

@@ -2,11 +2,12 @@
 
 #include "BoardView.h"
 #include "CrossTitle.h"
-#include "Entry.h"
+#include "CellRoll.h"
 #include "KeypadLink.h"
 #include "PlaySounds.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "records/Boards.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 
@@ -239,6 +240,7 @@ void EraseMas(Game& game)
     if (m.Entry != QStringLiteral("　")) {
         m.PrevEntry = m.Entry;
         m.Entry = QStringLiteral("　");
+        KeepBoard(game);
         DrawCross(game, 1);
     } else {
         PlayEffect(game, SoundNo::Moved);
@@ -249,5 +251,6 @@ void UndoMas(Game& game)
 {
     MasData& m = game.cross.Mas[game.play.CursorMas];
     std::swap(m.Entry, m.PrevEntry);
+    KeepBoard(game);
     DrawCross(game, 1);
 }

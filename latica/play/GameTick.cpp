@@ -3,9 +3,9 @@
 #include "Entry.h"
 #include "TimedEvents.h"
 #include "form/Clock.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "shell/StoryFlows.h"
+#include "model/Game.h"
+#include "model/StoryFlows.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "KeypadLink.h"
 
 #include "keypad/frmKeypad.h"
-#include "shell/Game.h"
+#include "model/Game.h"
 
 QString KeypadConvert(Game& game, QChar c)
 {

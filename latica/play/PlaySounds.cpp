@@ -1,6 +1,6 @@
 #include "PlaySounds.h"
 
-#include "shell/Game.h"
+#include "model/Game.h"
 
 void PlayEffect(Game& game, int k)
 {

@@ -1,15 +1,9 @@
 #include "ReadCrossFile.h"
 
-#include "CrossFile.h"
+#include "playfile/CrossFile.h"
 #include "CrossTitle.h"
-#include "form/ProgramFolder.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-
-QString PlayFilePath(const Game& game)
-{
-    return form::ProgramFolder::resolveIn(game.PlayFileFolder, game.PlayFileTitle);
-}
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 int ReadCrossFile(Game& game, int n, QString* error)
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/PlayFilePath.h"
+
 #include <QString>
 
 struct Game;
@@ -8,7 +10,3 @@ struct Game;
 // *error, and the result is 0; on success 1.
 int ReadCrossFile(Game& game, int n, QString* error = nullptr);
 
-// The chosen play file on disk: PlayFileFolder + PlayFileTitle with the name matched
-// without regard to case, so that a file chosen as "Puzzle.KMI" (title "Puzzle.kmi") is
-// found.
-QString PlayFilePath(const Game& game);

@@ -2,12 +2,12 @@
 
 #include "BoardView.h"
 #include "Cursor.h"
-#include "Entry.h"
+#include "CellRoll.h"
 #include "PlaySounds.h"
 #include "effects/Wait.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

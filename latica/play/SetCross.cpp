@@ -1,13 +1,13 @@
 #include "SetCross.h"
 
 #include "BoardView.h"
-#include "CrossFile.h"
+#include "playfile/CrossFile.h"
 #include "Cursor.h"
 #include "GameTick.h"
 #include "ReadCrossFile.h"
+#include "model/Game.h"
 #include "records/Boards.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "cast/GalFace.h"
 #include "form/Clock.h"
-#include "shell/Game.h"
+#include "model/Game.h"
 
 int IdleMinutes(const Game& game)
 {

@@ -1,8 +1,8 @@
 #include "BoardFile.h"
 
 #include "form/Cp932.h"
-#include "play/CrossFile.h"
-#include "play/Puzzle.h"
+#include "playfile/CrossFile.h"
+#include "playfile/Puzzle.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "Boards.h"
 
 #include "BoardFile.h"
-#include "shell/Game.h"
+#include "model/Game.h"
 
 #include <QFile>
 #include <cstdio>

@@ -3,12 +3,12 @@
 #include "Boards.h"
 #include "RecordFile.h"
 #include "form/MessageBox.h"
-#include "play/PlayFileHeader.h"
-#include "play/ReadCrossFile.h"
-#include "shell/Game.h"
-#include "shell/Messages.h"
+#include "model/Game.h"
+#include "model/PlayFilePath.h"
+#include "playfile/PlayFileHeader.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
+#include "window/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-void DataFailure(Game& game, const QString& what)
+void ShowDataFailure(Game& game, const QString& what)
 {
     std::fprintf(stderr, "latica: %s\n", what.toLocal8Bit().constData());
     form::messageBox(what + QStringLiteral("\r\n\r\nLaticaを終了します。"), QStringLiteral("Latica"),
                      form::Buttons::Ok, form::Icon::Critical);
-    EndProgram(game);
+    CloseProgram(game);
 }

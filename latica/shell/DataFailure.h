@@ -3,7 +3,6 @@
 
 struct Game;
 
-// Data the game cannot run without is missing or damaged (a table, a picture, the talk
-// files): the player is told what, naming the file and the fault, in a box (and on
-// standard error), then the program ends. Never returns.
-[[noreturn]] void DataFailure(Game& game, const QString& what);
+// The box that DataFailure asks for: the fault on standard error and in a box, then the
+// end of the program. Never returns.
+[[noreturn]] void ShowDataFailure(Game& game, const QString& what);

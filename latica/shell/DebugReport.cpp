@@ -1,10 +1,10 @@
 #include "DebugReport.h"
 
-#include "Game.h"
-#include "MainForm.h"
 #include "form/Cp932.h"
 #include "form/MessageBox.h"
 #include "form/ProgramFolder.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 #include <QFile>
 #include <cstdio>
@@ -26,7 +26,7 @@ QStringList debugReportBlock(const QuesData& w)
     return QStringList{QString(), QStringLiteral("問題：") + w.QuesText} + debugReportLines(w);
 }
 
-void WriteDebugReport(Game& game)
+void ShowDebugReport(Game& game)
 {
     const int q = game.play.CurQues;
     if (q < 1 || q > game.cross.QuesNmbMax)

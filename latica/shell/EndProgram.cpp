@@ -1,18 +1,18 @@
 #include "EndProgram.h"
 
-#include "Game.h"
-#include "MainForm.h"
-#include "Messages.h"
+#include "cast/Anim.h"
 #include "form/MessageBox.h"
 #include "form/Pump.h"
+#include "model/Game.h"
 #include "records/Boards.h"
 #include "records/Records.h"
-#include "stage/Anim.h"
 #include "talk/Talk.h"
+#include "window/MainForm.h"
+#include "window/Messages.h"
 
 #include <QFile>
 
-void EndProgram(Game& game)
+void CloseProgram(Game& game)
 {
     // The board as the player leaves it, should an earlier write have failed.
     KeepBoard(game);

@@ -2,6 +2,6 @@
 
 struct Game;
 
-// The one way the game ends after start-up: stops what runs, closes the files and ends
-// the program. Never returns.
-[[noreturn]] void EndProgram(Game& game);
+// The end of the program that EndProgram asks for: stops what runs, closes the files,
+// settles a record in the work folder and ends the process. Never returns.
+[[noreturn]] void CloseProgram(Game& game);

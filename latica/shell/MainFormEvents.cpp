@@ -1,20 +1,20 @@
 #include "MainFormEvents.h"
 
-#include "EndProgram.h"
-#include "Game.h"
-#include "MainForm.h"
-#include "Messages.h"
-#include "StoryFlows.h"
+#include "cast/Anim.h"
 #include "form/KeyCodes.h"
+#include "model/AppRequests.h"
+#include "model/Game.h"
+#include "model/StoryFlows.h"
 #include "play/BoardView.h"
 #include "play/Cursor.h"
 #include "play/Entry.h"
 #include "play/GameTick.h"
+#include "play/KeypadLink.h"
 #include "play/Scoring.h"
 #include "play/SetCross.h"
-#include "play/KeypadLink.h"
-#include "stage/Anim.h"
 #include "talk/TalkEvents.h"
+#include "window/MainForm.h"
+#include "window/Messages.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include "BuildStage.h"
 
-#include "Anim.h"
+#include "cast/Anim.h"
 #include "cast/Cast.h"
 #include "cast/GalFace.h"
 #include "effects/SpotEffect.h"
 #include "effects/WordEffect.h"
 #include "form/Picture.h"
 #include "form/ProgramFolder.h"
+#include "model/AppRequests.h"
+#include "model/Game.h"
 #include "play/BoardView.h"
-#include "shell/DataFailure.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
 #include "talk/Talk.h"
+#include "window/MainForm.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "FollowCast.h"
 
-#include "Anim.h"
+#include "cast/Anim.h"
 #include "form/Clock.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
+#include "model/Game.h"
 
 namespace {
 

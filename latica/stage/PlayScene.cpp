@@ -1,15 +1,15 @@
 #include "PlayScene.h"
 
-#include "Anim.h"
+#include "cast/Anim.h"
 #include "FollowCast.h"
 #include "cast/Cast.h"
 #include "cast/GalFace.h"
 #include "effects/SpotEffect.h"
 #include "form/Pump.h"
+#include "model/Game.h"
 #include "play/PlaySounds.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
 #include "talk/Talk.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/StoryFlows.h"
+#include "model/StoryFlows.h"
 
 #include <QString>
 

@@ -6,8 +6,8 @@
 #include "form/Clock.h"
 #include "form/Pump.h"
 #include "form/Shape.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 #include <QScreen>
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "Talk.h"
 
 #include "form/Shape.h"
-#include "shell/Game.h"
+#include "model/Game.h"
 
 #include <cstdio>
 

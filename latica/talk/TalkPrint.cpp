@@ -5,8 +5,8 @@
 
 #include "cast/Cast.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "form/Label.h"
 #include "form/Shape.h"
-#include "shell/DataFailure.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/AppRequests.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 
 namespace {

@@ -4,8 +4,8 @@
 #include "TalkEngine.h"
 
 #include "form/Label.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,9 +2,10 @@
 
 #include <QTimer>
 #include "form/KeyCodes.h"
+#include "model/PlayState.h"
 #include "play/Cursor.h"
+#include "play/CellRoll.h"
 #include "play/Entry.h"
-#include "play/PlayState.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "BoardFixture.h"
-#include "play/PlayState.h"
+#include "model/PlayState.h"
 
 namespace {
 

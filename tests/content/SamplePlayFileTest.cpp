@@ -8,8 +8,8 @@
 
 #include "ContentFiles.h"
 #include "form/Cp932.h"
-#include "play/CrossFile.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 #include "support/TestSupport.h"
 
 using namespace content;

@@ -1,11 +1,11 @@
 #pragma once
 #include "support/GameFixture.h"
 
+#include "cast/Anim.h"
 #include "effects/SpotEffect.h"
 #include "effects/WordEffect.h"
 #include "form/Clock.h"
 #include "form/Pump.h"
-#include "stage/Anim.h"
 
 #include <QImage>
 #include <QPoint>

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "effects/MusicRender.h"
-#include "effects/Sound.h"
-#include "form/ProgramFolder.h"
+#include "audio/MusicRender.h"
+#include "audio/Sound.h"
 #include "effects/Wait.h"
 #include "form/Clock.h"
+#include "form/ProgramFolder.h"
 #include "form/Timer.h"
 #include "support/TestSupport.h"
 

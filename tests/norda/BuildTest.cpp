@@ -2,8 +2,8 @@
 // faults of a source named by their line, with nothing written.
 #include "NordaRun.h"
 
-#include "play/CrossFile.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // norda build takes every letter of the alphabet, in either case, and stores it full-width.
 #include "NordaRun.h"
 
-#include "play/CrossFile.h"
+#include "playfile/CrossFile.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

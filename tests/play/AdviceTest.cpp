@@ -1,8 +1,8 @@
 // Which advice the adviser gives, and the talk variables it quotes.
 #include <gtest/gtest.h>
 
+#include "model/Random.h"
 #include "play/Advice.h"
-#include "shell/Random.h"
 
 #include <set>
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "play/CrossChoice.h"
-#include "play/CrossFile.h"
 #include "play/CrossTitle.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"
 

@@ -2,10 +2,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "play/CrossFile.h"
+#include "playfile/CrossFile.h"
 #include "shell/StartUp.h"
-#include "support/DialogScript.h"
 #include "story/Story.h"
+#include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"

@@ -4,9 +4,9 @@
 #include "support/TestSupport.h"
 
 #include "form/Cp932.h"
+#include "model/AppRequests.h"
 #include "records/RecordFile.h"
 #include "records/Records.h"
-#include "shell/EndProgram.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "board/BoardFixture.h"
 #include "story/StoryFixture.h"
 
+#include "model/AppRequests.h"
 #include "play/CrossChoice.h"
 #include "records/BoardFile.h"
 #include "records/Boards.h"
 #include "records/RecordFile.h"
-#include "shell/EndProgram.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "cast/Anim.h"
 #include "cast/Cast.h"
 #include "form/Clock.h"
 #include "play/BoardView.h"
-#include "support/DialogScript.h"
-#include "stage/Anim.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
+#include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"

@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "keypad/frmKeypad.h"
+#include "shell/Application.h"
 #include "shell/StartUp.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
-#include "support/DialogScript.h"
 #include "story/Story.h"
+#include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "support/TestSupport.h"
 
@@ -21,6 +22,7 @@ void expectEndNaming(const std::function<void(Game&)>& start, const QString& fil
     MainForm window;
     Game game;
     game.frmMain = &window;
+    ConnectApplication(game);
     game.OSPlatform = 2;
     form::resetProgramEnded();
     DialogScript script;

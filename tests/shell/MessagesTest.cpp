@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "shell/Messages.h"
+#include "model/Game.h"
 #include "support/DialogScript.h"
+#include "window/MainForm.h"
+#include "window/Messages.h"
 
 namespace {
 

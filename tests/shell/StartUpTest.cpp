@@ -6,6 +6,7 @@
 
 #include "form/InstanceLock.h"
 #include "form/ProgramFolder.h"
+#include "play/PlayFileChoice.h"
 #include "shell/StartUp.h"
 #include "story/Story.h"
 #include "support/DialogScript.h"

@@ -2,10 +2,10 @@
 
 #include <functional>
 
+#include "cast/Anim.h"
 #include "cast/Cast.h"
 #include "cast/GalFace.h"
 #include "form/Clock.h"
-#include "stage/Anim.h"
 #include "stage/FollowCast.h"
 #include "support/GameFixture.h"
 

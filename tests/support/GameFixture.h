@@ -6,10 +6,11 @@
 #include "form/Clock.h"
 #include "form/MessageBox.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "shell/Application.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
+#include "window/MainForm.h"
 #include "TestSupport.h"
 #include "form/TextBox.h"
 
@@ -26,6 +27,7 @@ protected:
     {
         static int serial = 0;
         game.frmMain = &window;
+        ConnectApplication(game);
         game.instanceName = QStringLiteral("LaticaTest-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
         form::resetProgramEnded();
         // Walks and talks of the stage run at twenty times their pace.

@@ -2,9 +2,9 @@
 
 #include "support/TestSupport.h"
 
-#include "cast/CastRecord.h"
 #include "form/Clock.h"
 #include "form/Pump.h"
+#include "model/CastRecord.h"
 #include "talk/TalkEvents.h"
 
 #include <QApplication>

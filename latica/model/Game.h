@@ -1,13 +1,14 @@
 #pragma once
-#include "cast/CastRecord.h"
-#include "cast/GalFace.h"
-#include "effects/EffectState.h"
-#include "effects/Sound.h"
-#include "play/PlayState.h"
-#include "play/Puzzle.h"
-#include "shell/Random.h"
-#include "stage/SceneCasts.h"
-#include "stage/StageState.h"
+#include "AppRequests.h"
+#include "CastRecord.h"
+#include "GalFaceSet.h"
+#include "EffectState.h"
+#include "audio/Sound.h"
+#include "PlayState.h"
+#include "playfile/Puzzle.h"
+#include "Random.h"
+#include "SceneCasts.h"
+#include "StageState.h"
 
 #include <QString>
 #include <memory>
@@ -25,6 +26,7 @@ struct Game {
     MainForm* frmMain = nullptr;
     KeypadForm* frmKeypad = nullptr;  // the kana keypad window, with its conversion
     StoryFlows* story = nullptr;      // the flows that show talks
+    AppRequests app;                  // what the layers below ask of the application
     // The previous-instance test holds this lock while the game runs.
     QString instanceName = QStringLiteral("Latica");
     std::shared_ptr<form::InstanceLock> instanceLock;

@@ -2,7 +2,7 @@
 #include <QImage>
 #include <vector>
 
-#include "cast/CastRecord.h"
+#include "CastRecord.h"
 
 // One cast as a tick drew it on the stage: a tick that would draw the same list over
 // the same view draws nothing.

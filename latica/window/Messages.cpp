@@ -1,6 +1,6 @@
 #include "Messages.h"
 
-#include "Game.h"
+#include "model/Game.h"
 #include "MainForm.h"
 
 #include <QStringList>

@@ -3,9 +3,9 @@
 #include "form/Blt.h"
 #include "form/Picture.h"
 #include "form/ProgramFolder.h"
-#include "shell/DataFailure.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/AppRequests.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 #include <QImage>
 #include <QRegion>
