@@ -5,10 +5,10 @@
 
 #include <QApplication>
 
+#include "cast/Anim.h"
 #include "cast/Cast.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
-#include "stage/Anim.h"
+#include "model/Game.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Reading one puzzle of the largest size a play file allows.
 #include <benchmark/benchmark.h>
 
+#include "playfile/CrossFile.h"
 #include "support/LargePuzzle.h"
-#include "play/CrossFile.h"
 
 
 namespace {

@@ -7,15 +7,15 @@
 #include <algorithm>
 #include <random>
 
+#include "cast/Anim.h"
 #include "cast/Cast.h"
 #include "form/Clock.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
 #include "shell/MainFormEvents.h"
-#include "stage/Anim.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
+#include "window/MainForm.h"
 
 namespace {
 

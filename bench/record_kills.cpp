@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 
 #include "form/Cp932.h"
+#include "model/Game.h"
 #include "records/RecordFile.h"
 #include "records/Records.h"
-#include "shell/Game.h"
 
 #include <csignal>
 #include <cstdio>

@@ -5,12 +5,12 @@
 #include "form/Clock.h"
 #include "form/Label.h"
 #include "form/Pump.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
+#include "support/TalkStage.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
 #include "talk/TalkEvents.h"
-#include "support/TalkStage.h"
+#include "window/MainForm.h"
 
 #include <QApplication>
 #include <QMouseEvent>

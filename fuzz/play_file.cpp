@@ -3,8 +3,8 @@
 // own as the board will read it later.
 #include "FuzzCheck.h"
 
-#include "play/CrossFile.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 
 #include <cstdint>
 

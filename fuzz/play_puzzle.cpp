@@ -5,7 +5,7 @@
 // every white cell inside a word of each direction its kind names.
 #include "FuzzCheck.h"
 
-#include "play/CrossFile.h"
+#include "playfile/CrossFile.h"
 
 #include <cstdint>
 

@@ -11,10 +11,10 @@
 #include "form/ProgramFolder.h"
 #include "form/Pump.h"
 #include "form/TextBox.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
 #include "talk/Talk.h"
 #include "talk/TalkEngine.h"
+#include "window/MainForm.h"
 
 #include <QApplication>
 #include <QDir>

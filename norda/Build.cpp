@@ -4,8 +4,8 @@
 #include "GridLayout.h"
 #include "PuzzleSource.h"
 #include "form/Cp932.h"
-#include "play/CrossFile.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 
 namespace norda {
 

@@ -3,8 +3,8 @@
 #include "GridCharacters.h"
 #include "GridLayout.h"
 #include "keypad/RomaKana.h"
-#include "play/CrossFile.h"
-#include "play/PlayFileHeader.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 
 #include <QHash>
 

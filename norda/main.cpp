@@ -3,7 +3,7 @@
 #include "Build.h"
 #include "Check.h"
 #include "keypad/RomaKana.h"
-#include "play/CrossFile.h"
+#include "playfile/CrossFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

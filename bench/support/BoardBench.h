@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model/Game.h"
 #include "play/BoardView.h"
 #include "play/PlaySounds.h"
 #include "play/SetCross.h"
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "window/MainForm.h"
 
 struct BoardBench {
     explicit BoardBench(const QByteArray& playFile)

@@ -1,8 +1,8 @@
 #pragma once
-#include "shell/Game.h"
-#include "shell/MainForm.h"
+#include "model/Game.h"
 #include "talk/Talk.h"
 #include "talk/TalkEvents.h"
+#include "window/MainForm.h"
 
 // The main window with a talk engine and two talkers, the narrator ("＃") and the
 // sister ("＋"), for the benchmarks that talk.

@@ -1,5 +1,7 @@
 #include "CastTable.h"
 
+#include "playfile/CrossFile.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -51,19 +53,7 @@ double leadingValue(const QString& text)
 
 int GetCsvNumber(QString& line)
 {
-    const int comma = line.indexOf(u',');
-    QString field;
-    if (comma < 0) {
-        field = line;
-        line.clear();
-    } else if (comma == 0) {
-        line.remove(0, 1);
-        return 0;
-    } else {
-        field = line.left(comma);
-        line.remove(0, comma + 1);
-    }
-    const double value = std::nearbyint(leadingValue(field)); // ties to even
+    const double value = std::nearbyint(leadingValue(CutField(line))); // ties to even
     if (!(value > -2147483648.0 && value < 2147483648.0))
         return 0;
     return static_cast<int>(value);
