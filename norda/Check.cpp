@@ -7,6 +7,7 @@
 #include "playfile/PlayFileHeader.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace norda {
 
@@ -297,9 +298,15 @@ CheckResult checkPlayFile(const QByteArray& bytes, KanaTyping& typing)
         return result;
     }
     result.puzzles = header.crossCount;
+    // The game reads the number the line starts with: "1,かな" is a kana file; a line that
+    // starts with no 0 or 1 plays as letters, which its author hardly meant.
     const QString mode = text.lines[1].trimmed();
-    if (mode != QLatin1String("0") && mode != QLatin1String("1"))
-        d.warning(2, QStringLiteral("keypad mode \"%1\" plays as letters; expected 1 (kana) or 0 (letters)").arg(mode));
+    const int modeNumber = leadingNumber(mode);
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]"));
+    const bool startsWithNumber = number.match(mode).hasMatch();
+    if (modeNumber != 1 && (modeNumber != 0 || !startsWithNumber))
+        d.warning(2, QStringLiteral("keypad mode \"%1\" plays as letters; expected a line starting with 1 (kana) or 0 "
+                                    "(letters)").arg(mode));
     const QHash<int, int> markers = checkMarkers(text.lines, header.crossCount, d);
     reportMissingSections(markers, header.crossCount, d);
 

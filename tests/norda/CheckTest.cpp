@@ -61,6 +61,8 @@ TEST(NordaCheck, NamesTheLineOfEachFault)
          QStringLiteral(":4: error: the number of puzzles is \"two\"; expected 1..9999")},
         {"truncated in the answer grid", [](QStringList& l) { l = l.mid(0, 20); },
          QStringLiteral(":20: error: puzzle 1: the file ends here; expected row 3 of the answer grid")},
+        {"a keypad line with no mode", [](QStringList& l) { l[1] = QStringLiteral("かな"); },
+         QStringLiteral(":2: warning: keypad mode \"かな\" plays as letters")},
         {"a letter file of kana", [](QStringList& l) { l[1] = QStringLiteral("0"); },
          QStringLiteral(":19: warning: puzzle 1: row 1 column 1 holds \"ラ\", which a player cannot type")},
     };
