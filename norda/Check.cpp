@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace norda {
 
 const QSet<QChar>* KanaTyping::kana(QString* error)
@@ -53,6 +55,7 @@ public:
             warning(lineOf.counts, QStringLiteral("level %1 has no stars to show; expected 0..5").arg(p.CrossLevel));
         checkKindsAndNumbers();
         checkWordLines();
+        checkGiveaways();
         checkCharacters();
     }
 
@@ -68,6 +71,7 @@ private:
     void checkKindsAndNumbers();
     void checkStarts(bool across, const GridLayout& g, std::vector<int>& directions);
     void checkWordLines();
+    void checkGiveaways();
     void checkCharacters();
 
     int m_n;
@@ -177,6 +181,88 @@ void PuzzleCheck::checkWordLines()
                                          "(%4 lines of %5 at its smallest font)")
                               .arg(q).arg(characterCount(clue)).arg(MaxClueCharacters).arg(ClueLines)
                               .arg(ClueCharactersPerLine));
+    }
+}
+
+// Text as a clue and an answer are compared in: full-width letters and digits as ASCII,
+// letters in one case, so that "ＣＵＰ" and "cup" meet.
+QString comparable(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            c = QChar(char16_t(c.unicode() - 0xFEE0));
+        out += c.toLower();
+    }
+    return out;
+}
+
+QString hiragana(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out)
+        if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
+            c = QChar(char16_t(c.unicode() - 0x60));
+    return out;
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isKatakana(QChar c)
+{
+    return (c.unicode() >= 0x30A1 && c.unicode() <= 0x30FA) || c == u'ー';
+}
+
+// Whether `form` stands in `clue` (both comparable). A form of letters or of katakana counts
+// only as a whole word of its script: "an" is not found in "many", nor "ラン" in "レストラン".
+bool containsForm(const QString& clue, const QString& form)
+{
+    bool (*const script)(QChar) = std::all_of(form.begin(), form.end(), isAsciiLetter) ? isAsciiLetter
+                                : std::all_of(form.begin(), form.end(), isKatakana)    ? isKatakana
+                                                                                       : nullptr;
+    for (qsizetype at = clue.indexOf(form); at >= 0; at = clue.indexOf(form, at + 1)) {
+        const qsizetype end = at + form.size();
+        if (!script || ((at == 0 || !script(clue[at - 1])) && (end == clue.size() || !script(clue[end]))))
+            return true;
+    }
+    return false;
+}
+
+// A clue that holds its own answer or another answer of the grid gives it away. An answer is
+// looked for as written, as spelled in the grid and as read, from two characters on (a
+// single kanji, kana or letter stands inside too many words to tell anything), and its
+// reading in hiragana from three kana on (two, like "しま", are found in every other clue).
+void PuzzleCheck::checkGiveaways()
+{
+    std::vector<QStringList> forms(size_t(p.QuesNmbMax) + 1);
+    for (int q = 1; q <= p.QuesNmbMax; ++q) {
+        const QuesData& w = p.Ques[q];
+        const auto add = [&forms, q](const QString& text, int shortest) {
+            const QString form = comparable(text.trimmed());
+            if (form.size() >= shortest && !forms[q].contains(form))
+                forms[q] << form;
+        };
+        add(w.AnswerText, 2);
+        add(w.Answer, 2);
+        add(w.Reading, 2);
+        add(hiragana(w.Reading), 3);
+    }
+    for (int q = 1; q <= p.QuesNmbMax; ++q) {
+        const QString clue = comparable(p.Ques[q].QuesText);
+        for (int other = 1; other <= p.QuesNmbMax; ++other) {
+            if (std::none_of(forms[other].begin(), forms[other].end(),
+                             [&clue](const QString& form) { return containsForm(clue, form); }))
+                continue;
+            const QString& answer = p.Ques[other].AnswerText.isEmpty() ? p.Ques[other].Answer : p.Ques[other].AnswerText;
+            warning(lineOf.wordLine[q],
+                    other == q ? QStringLiteral("the clue of word %1 contains its own answer \"%2\"").arg(q).arg(answer)
+                               : QStringLiteral("the clue of word %1 contains \"%2\", the answer of word %3; a clue "
+                                                "gives away no answer of its grid").arg(q).arg(answer).arg(other));
+        }
     }
 }
 

@@ -33,7 +33,8 @@ struct CheckResult {
 // Reads a play file by the game's rules and reports every problem the reader finds, what
 // the game trusts without checking (cell kinds against the answer grid and the number
 // tables, the numbering, the word lines) and what a player cannot finish (characters the
-// keypad cannot type, clues longer than the clue label shows, words of one cell).
+// keypad cannot type, clues longer than the clue label shows, words of one cell) or what
+// spoils it (a clue that holds an answer of its grid).
 CheckResult checkPlayFile(const QByteArray& bytes, KanaTyping& typing);
 
 } // namespace norda

@@ -22,11 +22,59 @@ QStringList goodLines()
     return form::splitLines(form::fromCp932(testsupport::readFile(testFile(QStringLiteral("tiny_kana.kmi")))));
 }
 
+// Runs norda check on the good lines after `damage`.
+nordatest::Run checkDamaged(const std::function<void(QStringList&)>& damage)
+{
+    QStringList lines = goodLines();
+    EXPECT_EQ(lines.size(), 59);
+    damage(lines);
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.kmi"));
+    testsupport::writeFile(path, testsupport::cp932Lines(lines));
+    return norda({QStringLiteral("check"), path});
+}
+
 TEST(NordaCheck, PassesAGoodFile)
 {
     const auto run = norda({QStringLiteral("check"), testFile(QStringLiteral("tiny_kana.kmi"))});
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("norda check: 1 file, 2 puzzles: 0 errors, 0 warnings\n"));
+    // The game reads the number the keypad line starts with; the rest is the author's note.
+    const auto noted = checkDamaged([](QStringList& l) { l[1] = QStringLiteral("1,キーパッドモード"); });
+    EXPECT_EQ(noted.exitCode, 0) << noted.out.toStdString();
+}
+
+// A clue that holds an answer of its grid: as written, in katakana or hiragana, or in
+// letters as a whole word. Single characters and katakana or letters inside a longer word
+// do not count.
+TEST(NordaCheck, WarnsOfAClueThatGivesAwayAnAnswer)
+{
+    const std::pair<std::function<void(QStringList&)>, const char*> warned[] = {
+        {[](QStringList& l) { l[34].replace(QStringLiteral("百獣の王と呼ばれる"), QStringLiteral("喇叭より大声の")); },
+         ":35: warning: puzzle 1: the clue of word 2 contains \"喇叭\", the answer of word 1"},
+        {[](QStringList& l) { l[35].replace(QStringLiteral("白と黒の毛で"), QStringLiteral("ぱんだは白黒で")); },
+         ":36: warning: puzzle 1: the clue of word 3 contains its own answer \"パンダ\""},
+        {[](QStringList& l) { l[35].replace(QStringLiteral("白と黒の毛で"), QStringLiteral("ライオンでなく")); },
+         ":36: warning: puzzle 1: the clue of word 3 contains \"ライオン\", the answer of word 2"},
+        {[](QStringList& l) {
+             l[33].replace(QStringLiteral("喇叭"), QStringLiteral("Ａｎ"));
+             l[34].replace(QStringLiteral("百獣の王と呼ばれる"), QStringLiteral("an animal　"));
+         },
+         ":35: warning: puzzle 1: the clue of word 2 contains \"Ａｎ\", the answer of word 1"},
+    };
+    for (const auto& [damage, expected] : warned) {
+        SCOPED_TRACE(expected);
+        const auto run = checkDamaged(damage);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(expected))) << run.out.toStdString();
+        EXPECT_TRUE(run.out.endsWith(QStringLiteral(", 1 warning\n"))) << run.out.toStdString();
+    }
+    const auto clean = checkDamaged([](QStringList& l) {
+        l[33].replace(QStringLiteral("喇叭"), QStringLiteral("Ａｎ"));
+        l[34].replace(QStringLiteral("百獣の王と呼ばれる"), QStringLiteral("ジャイアントパンダより強いmany"));
+        l[58].replace(QStringLiteral("眠っている"), QStringLiteral("雪の夜、眠った"));
+    });
+    EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();
 }
 
 TEST(NordaCheck, NamesTheLineOfEachFault)
