@@ -11,8 +11,8 @@ struct AdvicePick {
     int face = 1;
 };
 
-// The kind drawn from the stage's range and the face it brings (within 1..5). Once the
-// player knows no other puzzle is left, kind 9 ("try another") is drawn again.
+// The kind drawn from the stage's range and the face it brings (within 1..5). While no
+// other unsolved puzzle is left, kind 9 ("try another") is drawn again.
 AdvicePick PickAdvice(int stage, int face, int noOtherCross, Random& random);
 
 // Talk variables 1..4 for the kinds that quote the word: the letter at the cursor

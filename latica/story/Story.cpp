@@ -686,7 +686,9 @@ void Story::GiveAdvice()
 {
     TalkEngine& t = talkEngine(game);
     PlayState& s = game.play;
-    const AdvicePick pick = PickAdvice(s.AdviceStage, game.gal.GalFaceNo, s.NoOtherCross, game.random);
+    // "問題変更" is advised only while another unsolved puzzle is there to change to.
+    const int noOtherCross = NextUnsolvedCross(game.CurCross, game.CrossSolved, game.CrossCount) == 0 ? 1 : 0;
+    const AdvicePick pick = PickAdvice(s.AdviceStage, game.gal.GalFaceNo, noOtherCross, game.random);
     ++s.AdviceStage;
     // The talk variables borrow the names the adviser menu set, which the zoom and the
     // slide show: those come back after the advice.

@@ -47,6 +47,26 @@ TEST_F(AdviceTest, TenRequestsInARowEndTheGameAtTheTenth)
     EXPECT_EQ(exclaimed, std::count(k.begin(), k.end(), 13) + std::count(k.begin(), k.end(), 14) > 0);
 }
 
+// "問題変更" is advised only while another unsolved puzzle is there to change to.
+TEST_F(AdviceTest, ChangingPuzzlesIsAdvisedOnlyWhileAnotherIsUnsolved)
+{
+    window.tmrKumi.setEnabled(false);
+    game.random.seed(7);
+    const auto changesAdvised = [this] {
+        talks.clear();
+        for (int i = 0; i < 40; ++i) {
+            game.play.AdviceStage = 4;  // draws kinds 9..13
+            testsupport::click(window.lblAdvice);
+        }
+        const std::vector<int> k = kinds();
+        EXPECT_EQ(k.size(), 40u);
+        return std::count(k.begin(), k.end(), 9);
+    };
+    EXPECT_GT(changesAdvised(), 0) << "puzzle 2 is unsolved";
+    game.CrossSolved[2] = 1;
+    EXPECT_EQ(changesAdvised(), 0) << "the puzzle on the board is the last unsolved one";
+}
+
 class RemarksTest : public StoryFixture {
 protected:
     RemarksTest() { window.tmrKumi.setEnabled(false); }
