@@ -84,15 +84,15 @@ MessageSpec messageSpec(int code, const QString& recordFolder)
                    QStringLiteral("ハードディスクにコピーしてから起動してください。"), QString(), Rule});
     case 10003:
         return ok(QStringLiteral("確認：個人成績ファイルを別フォルダに作成しました"),
-                  {QStringLiteral("ＣＤ－ＲＯＭから起動したので"),
+                  {QStringLiteral("プレイファイルのフォルダに書き込めないので"),
                    QStringLiteral("個人成績ファイルをこのフォルダ内に作れません。"), QString(),
-                   QStringLiteral("ウィンドウズの標準作業用フォルダ内"), QStringLiteral("　") + recordFolder,
+                   QStringLiteral("作業用フォルダ内"), QStringLiteral("　") + recordFolder,
                    QStringLiteral("に作りました。"), QString(),
                    QStringLiteral("ゲーム終了時に、このファイルを残すか選択できます。"), Rule});
     case 10004:
         return yesNo(QStringLiteral("選択：個人成績ファイルの処理"),
-                     {QStringLiteral("ＣＤ－ＲＯＭから起動したので"),
-                      QStringLiteral("個人成績ファイルは、ウィンドウズの標準作業用フォルダ内"),
+                     {QStringLiteral("プレイファイルのフォルダに書き込めないので"),
+                      QStringLiteral("個人成績ファイルは、作業用フォルダ内"),
                       QStringLiteral("　") + recordFolder, QStringLiteral("にあります。"), QString(),
                       QStringLiteral("このファイルを残して、次回も使えるようにしますか。"),
                       QStringLiteral("それとも削除しますか。"), QString(), QStringLiteral("［はい］で残します。"),

@@ -68,6 +68,19 @@ TEST(MessageCatalogue, BodiesKeepHalfWidthKatakanaEmptyLinesAndTheRecordFolder)
     EXPECT_EQ(messageSpec(10003, QStringLiteral("F")).body.split(QStringLiteral("\r\n"))[4], QStringLiteral("　F"));
 }
 
+// The record goes to the work folder because the play file's folder cannot be written;
+// the messages say so in this platform's words, not of a CD-ROM or of Windows.
+TEST(MessageCatalogue, WorkFolderMessagesGiveTheReasonAndTheFolder)
+{
+    for (int code : {10003, 10004}) {
+        const QString body = messageSpec(code, QStringLiteral("/home/p/.local/share/Latica/")).body;
+        EXPECT_TRUE(body.startsWith(QStringLiteral("プレイファイルのフォルダに書き込めないので\r\n"))) << code;
+        EXPECT_TRUE(body.contains(QStringLiteral("作業用フォルダ内"))) << code;
+        EXPECT_FALSE(body.contains(QStringLiteral("ＣＤ－ＲＯＭ")) || body.contains(QStringLiteral("ウィンドウズ")))
+            << code;
+    }
+}
+
 TEST(MessageCatalogue, UnknownCodeIsAnEmptyOkBox)
 {
     const MessageSpec message = messageSpec(4242);
