@@ -64,6 +64,10 @@ metainfo="$usr/share/metainfo/io.github.latica.Latica.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop-file-validate failed"
 appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
   { cat "$work/appstream.log" >&2; fail "appstreamcli validate failed"; }
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+  fail "the AppStream data name no project licence GPL-3.0-or-later"
+grep -qx 'License: GPL-3.0-or-later' "$usr/share/doc/latica/copyright" ||
+  fail "the copyright file names no licence GPL-3.0-or-later"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$usr/bin/$exec_name" ] || fail "the menu entry starts '$exec_name', which is not installed"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
