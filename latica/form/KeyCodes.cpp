@@ -8,8 +8,8 @@ int virtualKey(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return 65 + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier))
-        return 48 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return ((modifiers & Qt::KeypadModifier) ? Key::Keypad0 : Key::Digit0) + (qtKey - Qt::Key_0);
     switch (qtKey) {
     case Qt::Key_Space: return Key::Space;
     case Qt::Key_Escape: return Key::Escape;

@@ -67,7 +67,7 @@ bool Window::eventFilter(QObject* watched, QEvent* event)
     // control lies under it.
     if (watched == windowHandle())
         trackPointer(event);
-    if (event->type() != QEvent::KeyPress || !onKeyDown)
+    if (event->type() != QEvent::KeyPress || !(onKeyDown || takeKey))
         return false;
     // The filter sees a key once for each receiver it travels to; take it where it
     // starts: the focused control, or this window when nothing has the focus.
@@ -75,12 +75,20 @@ bool Window::eventFilter(QObject* watched, QEvent* event)
     const bool start = focus ? watched == focus : watched == this;
     if (!start || (watched != this && !isAncestorOf(focus)))
         return false;
-    if (!m_keyPreview && watched != this)
-        return false;
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int code = virtualKey(keyEvent);
-    if (code != 0)
-        runHandler([&] { onKeyDown(code, shiftState(keyEvent->modifiers())); });
+    if (code == 0)
+        return false;
+    const int shift = shiftState(keyEvent->modifiers());
+    if (takeKey) {
+        bool taken = false;
+        const auto handler = takeKey;
+        runHandler([&] { taken = handler(code, shift); });
+        if (taken)
+            return true;
+    }
+    if (onKeyDown && (m_keyPreview || watched == this))
+        runHandler([&] { onKeyDown(code, shift); });
     return false;
 }
 

@@ -27,6 +27,9 @@ public:
 
     // Key down with the key code of KeyCodes.h and the shift state (1 Shift, 2 Ctrl, 4 Alt).
     std::function<void(int keyCode, int shift)> onKeyDown;
+    // Offered every key meant for this window first, whatever the key preview: returning
+    // true takes the key, which then reaches neither the focused control nor onKeyDown.
+    std::function<bool(int keyCode, int shift)> takeKey;
     // The window is being closed by any means.
     std::function<void()> onUnload;
 

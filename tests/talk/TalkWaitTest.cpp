@@ -4,9 +4,12 @@
 
 #include "form/Clock.h"
 #include "form/Label.h"
+#include "form/TextBox.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QImage>
+#include <algorithm>
 
 using TalkWaits = TalkFixture;
 
@@ -143,4 +146,49 @@ TEST_F(TalkWaits, TheWaitTimeOfTheTimeSource)
     ASSERT_TRUE(talk(QStringLiteral("＃〈あ〉▽")));
     const double took = form::Clock::instance().monotonicSeconds() - start;
     EXPECT_GE(took, 5.5);
+}
+
+// Talks go on from the keyboard, with key preview or without: Return ends a click wait, a
+// digit (main keys or keypad) chooses a menu item. The key that ends a wait goes no
+// further; a digit the menu has no item for, or one typed into the input box, goes where
+// keys went before.
+TEST_F(TalkWaits, ReturnAndDigitsEndWaitsAndGoNoFurther)
+{
+    std::vector<int> keysDown;
+    window.onKeyDown = [&](int key, int) { keysDown.push_back(key); };
+    const auto press = [this](int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        testsupport::pressKey(focus ? focus : &window, qtKey, modifiers, text);
+    };
+    window.activateWindow();
+    ASSERT_TRUE(form::waitUntil([this] { return window.isActiveWindow(); }, 100));
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "key preview" : "no key preview");
+        window.setKeyPreview(preview);
+        keysDown.clear();
+        window.txtTalkInput->setText(QString());
+        int stillMenu = 0;
+        Script player;
+        player.when([&] { return waitingFor(t, 1); }, [&] { press(Qt::Key_Return); });
+        player.when([&] { return waitingFor(t, 3); }, [&] {
+            press(Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));  // the menu has three items
+            stillMenu = t.TalkWait;
+            press(Qt::Key_2, Qt::KeypadModifier, QStringLiteral("2"));
+        });
+        player.when([&] { return waitingFor(t, 2); }, [&] {
+            press(Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+            press(Qt::Key_Enter, Qt::KeypadModifier);
+        });
+        ASSERT_TRUE(talk(QStringLiteral("＋〈はい〉▼"), 60));
+        ASSERT_TRUE(talk(QStringLiteral("＋〈どれ？〉『いち／に／さん』★"), 60));
+        EXPECT_EQ(stillMenu, 3);
+        EXPECT_EQ(t.TalkMenuAnswer, 2);
+        ASSERT_TRUE(talk(QStringLiteral("＋〈名前は〉◆"), 60));
+        EXPECT_EQ(t.TalkInputText, QStringLiteral("５"));
+        if (preview)
+            EXPECT_EQ(keysDown, (std::vector<int>{'7', '5', 13})) << "the Enter of the input box";
+        else
+            EXPECT_TRUE(std::count(keysDown.begin(), keysDown.end(), 13) + std::count(keysDown.begin(), keysDown.end(), 98) == 0);
+        ASSERT_TRUE(talk(QStringLiteral("※")));
+    }
 }
