@@ -1,10 +1,12 @@
 #include "PictureBox.h"
 
 #include "Picture.h"
+#include "Shape.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
+#include <cmath>
 
 namespace form {
 
@@ -135,18 +137,21 @@ PictureBox* PictureBox::clone() const
 
 void PictureBox::paintBackground(QPainter& painter, const QRect& exposed)
 {
-    if (!m_canvas.isNull()) {
-        painter.fillRect(exposed, toQColor(m_backColor));
-        painter.drawImage(exposed.topLeft(), m_canvas, exposed);
-    } else {
-        painter.fillRect(exposed, toQColor(m_backColor));
-        if (!m_picture.isNull())
-            painter.drawImage(exposed.topLeft(), m_picture, exposed);
-    }
-    if (m_border) {
-        painter.setPen(QColor(64, 64, 64));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    const QImage& image = !m_canvas.isNull() ? m_canvas : m_picture;
+    painter.fillRect(exposed, toQColor(m_backColor));
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const int w = width(), h = height();
+    // At a display scale such as 1.25 the box's last device column and row lie partly
+    // beyond its size: an image covering the box is stretched over them rather than leave
+    // them in the back colour.
+    const bool partPixels = ratio != qreal(qRound(ratio)) && image.width() >= w && image.height() >= h;
+    if (partPixels)
+        painter.drawImage(QRectF(0, 0, std::ceil(w * ratio) / ratio, std::ceil(h * ratio) / ratio), image,
+                          QRectF(0, 0, w, h));
+    else if (!image.isNull())
+        painter.drawImage(exposed.topLeft(), image, exposed);
+    if (m_border)
+        drawOutline(painter, rect(), QColor(64, 64, 64));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

@@ -49,11 +49,19 @@ void Shape::paint(QPainter& painter) const
         return;
     if (m_filled)
         painter.fillRect(r, toQColor(m_fillColor));
-    if (m_borderVisible) {
-        painter.setPen(toQColor(m_borderColor));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
-    }
+    if (m_borderVisible)
+        drawOutline(painter, r, toQColor(m_borderColor));
+}
+
+void drawOutline(QPainter& painter, const QRect& r, const QColor& colour)
+{
+    // Edges filled as pixel rows and columns: a one-pixel pen would be drawn centred on the
+    // edge, so that at a display scale above 1 half of it falls outside the rectangle and
+    // half of the edge beyond a clip shows inside it as a seam.
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
 }
 
 } // namespace form

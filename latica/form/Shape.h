@@ -2,6 +2,10 @@
 #include "Color.h"
 #include "Control.h"
 
+class QColor;
+class QPainter;
+class QRect;
+
 namespace form {
 
 // A windowless rectangle: an outline, a filled bar, or both.
@@ -25,5 +29,8 @@ private:
     Colour m_fillColor = 0x000000;
     bool m_filled = false;
 };
+
+// A one-pixel outline along the inside of `r`, whole at every display scale.
+void drawOutline(QPainter& painter, const QRect& r, const QColor& colour);
 
 } // namespace form
