@@ -7,6 +7,8 @@
 #include "model/StoryFlows.h"
 #include "window/MainForm.h"
 
+#include <algorithm>
+
 namespace {
 
 void kumiStep(Game& game)
@@ -77,6 +79,22 @@ void ResetPlayClock(Game& game)
     s.PlayStartTime = clock.monotonicSeconds();
     s.LastTalkMinute = 0;
     game.frmMain->lblPassedTime->setCaption(QStringLiteral("00:00"));
+}
+
+int PlaySeconds(const Game& game)
+{
+    return std::max(0, int(form::Clock::instance().monotonicSeconds() - game.play.PlayStartTime));
+}
+
+void ContinuePlayClock(Game& game, int seconds)
+{
+    if (seconds <= 0 || seconds >= 10 * 3600)
+        return;
+    PlayState& s = game.play;
+    s.PlayStartTime -= seconds;
+    // The once-a-minute remarks go on from the minute reached, not from minute 0.
+    s.LastTalkMinute = seconds / 60;
+    UpdatePlayClock(game);
 }
 
 int elapsedPlaySeconds(int now, int start, int wrap)

@@ -44,8 +44,9 @@ int SetCross(Game& game, int n, QString* error)
     f.picCrossStage->setVisible(true);
     LoadMasLabels(game, 1);
     InitMasLabels(game);
-    // The player goes on where they stopped.
-    if (RestoreBoard(game))
+    // The player goes on where they stopped, on the clock too.
+    int keptSeconds = 0;
+    if (RestoreBoard(game, &keptSeconds))
         showEntries(game);
     f.picCrossStage->setFocus();
 
@@ -60,6 +61,7 @@ int SetCross(Game& game, int n, QString* error)
     ResetPlayClock(game);
     s.LastKeyTime = s.PlayStart;
     s.LastKeyMoment = s.PlayStartTime;
+    ContinuePlayClock(game, keptSeconds);
     s.EntryCount = 0;
     f.tmrKumi.setEnabled(true);
     return 1;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <filesystem>
 
 namespace board {
@@ -14,8 +15,8 @@ namespace {
 
 const QString Black = QStringLiteral("■");
 const QString Empty = QStringLiteral("　");
-const QString Caption =
-    QStringLiteral(";解きかけのパズルの記入：#問題番号,行数,列数　のあとに1行ずつ（■は黒マス、　は空きマス）");
+const QString Caption = QStringLiteral(
+    ";解きかけのパズルの記入：#問題番号,行数,列数,経過秒数　のあとに1行ずつ（■は黒マス、　は空きマス）");
 
 // The characters of a text; a surrogate pair is one character.
 QStringList charactersOf(const QString& text)
@@ -38,18 +39,21 @@ qsizetype characterCount(const QString& text)
     return count;
 }
 
-// "#number,rows,columns" with each number in range, or number 0.
+// "#number,rows,columns,seconds" (version 1: without the seconds) with each number in
+// range, or number 0.
 struct Header {
-    int number = 0, rows = 0, columns = 0;
+    int number = 0, rows = 0, columns = 0, seconds = 0;
 };
 
-Header headerOf(const QString& line)
+Header headerOf(const QString& line, int version)
 {
-    static const QRegularExpression pattern(QStringLiteral("^#([0-9]{1,6}),([0-9]{1,3}),([0-9]{1,3})$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^#([0-9]{1,6}),([0-9]{1,3}),([0-9]{1,3})(?:,([0-9]{1,6}))?$"));
     const QRegularExpressionMatch match = pattern.match(line);
-    if (!match.hasMatch())
+    if (!match.hasMatch() || match.hasCaptured(4) != (version >= 2))
         return {};
-    const Header h{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()};
+    const Header h{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
+                   match.captured(4).toInt()};
     if (h.number < 1 || h.rows < 1 || h.rows > MaxGridSide || h.columns < 1 || h.columns > MaxGridSide)
         return {};
     return h;
@@ -112,11 +116,14 @@ ReadResult parse(const QByteArray& bytes)
         result.problems << QStringLiteral("the file is empty");
         return result;
     }
-    if (lines[0] != FirstLine) {
+    if (lines[0] != FirstLine && lines[0] != FirstLineVersion1) {
         result.problems << QStringLiteral("the first line is not \"%1\" (another format, another encoding or "
                                           "not a board file)").arg(FirstLine);
         return result;
     }
+    const int version = lines[0] == FirstLine ? 2 : 1;
+    const QString headerForm = version >= 2 ? QStringLiteral("\"#number,rows,columns,seconds\"")
+                                            : QStringLiteral("\"#number,rows,columns\" (version 1)");
     qsizetype i = 1;
     while (i < lines.size()) {
         const QString& line = lines[i];
@@ -124,18 +131,18 @@ ReadResult parse(const QByteArray& bytes)
         ++i;
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
-        const Header h = headerOf(line);
+        const Header h = headerOf(line, version);
         if (h.number == 0) {
-            result.problems << QStringLiteral("line %1 is neither a comment nor a header \"#number,rows,columns\" "
-                                              "with rows and columns 1..%2").arg(lineNumber).arg(MaxGridSide);
+            result.problems << QStringLiteral("line %1 is neither a comment nor a header %2 "
+                                              "with rows and columns 1..%3").arg(lineNumber).arg(headerForm).arg(MaxGridSide);
             // What follows up to the next header belonged to it.
             while (i < lines.size() && !lines[i].startsWith(QLatin1Char('#')))
                 ++i;
             continue;
         }
         // A puzzle cut short ends where the next one starts.
-        SavedBoard saved{h.rows, h.columns, {}};
-        while (saved.rowTexts.size() < h.rows && i < lines.size() && headerOf(lines[i]).number == 0)
+        SavedBoard saved{h.rows, h.columns, {}, h.seconds};
+        while (saved.rowTexts.size() < h.rows && i < lines.size() && headerOf(lines[i], version).number == 0)
             saved.rowTexts << lines[i++];
         QString fault;
         if (saved.rowTexts.size() < h.rows)
@@ -157,7 +164,8 @@ QStringList linesOf(const Boards& boards)
 {
     QStringList lines{FirstLine, Caption};
     for (const auto& [number, saved] : boards) {
-        lines << QStringLiteral("#%1,%2,%3").arg(number).arg(saved.rows).arg(saved.columns);
+        lines << QStringLiteral("#%1,%2,%3,%4").arg(number).arg(saved.rows).arg(saved.columns)
+                     .arg(std::clamp(saved.seconds, 0, 999999));  // what a header can hold
         lines << saved.rowTexts;
     }
     return lines;

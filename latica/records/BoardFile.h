@@ -7,18 +7,21 @@ struct Puzzle;
 
 // The board file beside the record: what the player wrote into the puzzles not yet solved.
 // CP932 with CR LF. The first line names the format and its version; lines starting with
-// ";" are comments. Each kept puzzle is a header "#number,rows,columns" followed by one
-// line per row with one character per cell: "■" a black square, "　" an empty cell, any
-// other character the player's entry.
+// ";" are comments. Each kept puzzle is a header "#number,rows,columns,seconds" (the play
+// clock when it was kept) followed by one line per row with one character per cell: "■" a
+// black square, "　" an empty cell, any other character the player's entry. Version 1 had
+// no seconds in its headers and is still read, its puzzles with 0 seconds.
 namespace board {
 
-const QString FirstLine = QStringLiteral(";Latica盤面 1");
+const QString FirstLine = QStringLiteral(";Latica盤面 2");
+const QString FirstLineVersion1 = QStringLiteral(";Latica盤面 1");
 
-// One puzzle's board: `rows` texts of `columns` characters each.
+// One puzzle's board: `rows` texts of `columns` characters each, and the seconds played.
 struct SavedBoard {
     int rows = 0;
     int columns = 0;
     QStringList rowTexts;
+    int seconds = 0;
     bool operator==(const SavedBoard&) const = default;
 };
 using Boards = std::map<int, SavedBoard>;  // by puzzle number
@@ -32,7 +35,7 @@ struct ReadResult {
 QString fileNameFor(const QString& playFileTitle);
 
 // Reads a board file from its bytes. A damaged puzzle is left out and named in the problems;
-// a first line other than FirstLine leaves out everything.
+// a first line other than FirstLine or FirstLineVersion1 leaves out everything.
 ReadResult parse(const QByteArray& bytes);
 // The lines of a board file holding `boards`.
 QStringList linesOf(const Boards& boards);

@@ -2,6 +2,7 @@
 
 #include "BoardFile.h"
 #include "model/Game.h"
+#include "play/GameTick.h"
 
 #include <QFile>
 #include <cstdio>
@@ -58,7 +59,8 @@ void KeepBoard(Game& game)
         return;
     const board::ReadResult before = board::read(path);
     board::Boards boards = before.boards;
-    const board::SavedBoard now = board::boardOf(game.cross);
+    board::SavedBoard now = board::boardOf(game.cross);
+    now.seconds = PlaySeconds(game);
     if (solved(game, n) || !board::hasEntries(now))
         boards.erase(n);
     else
@@ -66,8 +68,10 @@ void KeepBoard(Game& game)
     store(path, before, boards);
 }
 
-bool RestoreBoard(Game& game)
+bool RestoreBoard(Game& game, int* seconds)
 {
+    if (seconds)
+        *seconds = 0;
     const QString path = BoardPath(game);
     if (path.isEmpty())
         return false;
@@ -84,6 +88,8 @@ bool RestoreBoard(Game& game)
         return false;
     }
     board::putInto(kept->second, game.cross);
+    if (seconds)
+        *seconds = kept->second.seconds;
     return true;
 }
 

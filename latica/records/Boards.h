@@ -15,8 +15,9 @@ QString BoardPath(const Game& game);
 // Nothing is written when the file already holds what it would hold.
 void KeepBoard(Game& game);
 // Puts the kept entries of the puzzle on the board into its cells (the model only).
-// Returns whether any were put.
-bool RestoreBoard(Game& game);
+// Returns whether any were put; `seconds`, when given, receives the play clock kept with
+// them (0 without).
+bool RestoreBoard(Game& game, int* seconds = nullptr);
 // Takes the puzzles the record marks solved out of the file.
 void DropSolvedBoards(Game& game);
 // Removes the board file: the player plays the file again from the start.

@@ -5,6 +5,7 @@
 
 #include "model/AppRequests.h"
 #include "play/CrossChoice.h"
+#include "play/GameTick.h"
 #include "records/BoardFile.h"
 #include "records/Boards.h"
 #include "records/RecordFile.h"
@@ -73,6 +74,26 @@ TEST_F(KeepBoardInPlay, EntriesComeBackAfterAPuzzleChangeAndAfterARestart)
     EXPECT_EQ(board::read(BoardPath(again)).boards.at(2).rowTexts.value(0), QStringLiteral("Ｑ　　"));
 }
 
+// The play clock is kept with the entries: a puzzle that comes back counts on from there
+// and shows it at once.
+TEST_F(KeepBoardInPlay, TheClockOfAKeptPuzzleCountsOnWhenItComesBack)
+{
+    type(window, game, QStringLiteral("C"));
+    form::Clock::instance().setSpeed(300);
+    form::waitFor(75);
+    form::Clock::instance().setSpeed(20);
+    const int played = PlaySeconds(game);
+    changePuzzle();
+    ASSERT_EQ(game.CurCross, 2);
+    EXPECT_GE(board::read(BoardPath(game)).boards.at(1).seconds, played);
+    EXPECT_LT(PlaySeconds(game), played) << "puzzle 2 has no clock kept";
+    changePuzzle();
+    ASSERT_EQ(game.CurCross, 1);
+    EXPECT_GE(PlaySeconds(game), played);
+    EXPECT_TRUE(window.lblPassedTime->caption().startsWith(QStringLiteral("0:01:")))
+        << window.lblPassedTime->caption().toStdString();
+}
+
 TEST_F(KeepBoardInPlay, ASolvedPuzzleLeavesTheFileWhenItIsRecorded)
 {
     type(window, game, QStringLiteral("C"));
@@ -102,8 +123,8 @@ protected:
 TEST_F(KeepBoardOnDisk, ABoardThatDoesNotFitItsPuzzleIsLeftOutAndReplacedByTheNextWrite)
 {
     testsupport::writeFile(boardFile(), testsupport::cp932Lines({board::FirstLine,
-        QStringLiteral("#1,3,3"), QStringLiteral("ＺＺＺ"), QStringLiteral("ＺＺＺ"), QStringLiteral("Ｚ■Ｚ"),  // a black cell moved
-        QStringLiteral("#2,2,3"), QStringLiteral("ＺＺＺ"), QStringLiteral("Ｚ■Ｚ")}));  // another size
+        QStringLiteral("#1,3,3,0"), QStringLiteral("ＺＺＺ"), QStringLiteral("ＺＺＺ"), QStringLiteral("Ｚ■Ｚ"),  // a black cell moved
+        QStringLiteral("#2,2,3,0"), QStringLiteral("ＺＺＺ"), QStringLiteral("Ｚ■Ｚ")}));  // another size
     for (int n = 1; n <= 2; ++n) {
         putUp({playfiles::catSection(1), playfiles::catSection(2)}, n);
         EXPECT_EQ(entry(game, 1, 1), QStringLiteral("　")) << n;
