@@ -1,6 +1,7 @@
 #include "TextBox.h"
 #include "Pump.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,12 +13,30 @@ TextBox::TextBox(QWidget* parent) : Widget(parent), m_edit(new QLineEdit(this))
     m_edit->setFrame(false);
     m_edit->installEventFilter(this);
     setFocusProxy(m_edit);
+    m_font = m_edit->font();
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] { fitText(); });
+}
+
+void TextBox::fitText()
+{
+    // The line edit keeps 2 pixels on either side of its text and one for the cursor.
+    const int room = m_edit->contentsRect().width() - 5;
+    QFont font = m_font;
+    while (font.pixelSize() > MinFitPixels && QFontMetrics(font).horizontalAdvance(m_edit->text()) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    if (font != m_edit->font())
+        m_edit->setFont(font);
 }
 
 QString TextBox::text() const { return m_edit->text(); }
 void TextBox::setText(const QString& text) { m_edit->setText(text); }
 void TextBox::selectAll() { m_edit->selectAll(); }
-void TextBox::setFont(const Font& font) { m_edit->setFont(font.toQFont()); }
+void TextBox::setFont(const Font& font)
+{
+    m_font = font.toQFont();
+    m_edit->setFont(m_font);
+    fitText();
+}
 
 void TextBox::setColours(Colour back, Colour fore)
 {
@@ -34,6 +53,7 @@ void TextBox::resizeEvent(QResizeEvent* event)
 {
     Widget::resizeEvent(event);
     m_edit->setGeometry(rect());
+    fitText();
 }
 
 bool TextBox::eventFilter(QObject* watched, QEvent* event)

@@ -9,7 +9,9 @@ class QLineEdit;
 
 namespace form {
 
-// A one-line text box.
+// A one-line text box. Its text always shows whole from its first character: text wider
+// than the box is drawn in a smaller size of the font, down to MinFitPixels, rather than
+// scrolled out of sight.
 class TextBox : public Widget {
 public:
     explicit TextBox(QWidget* parent = nullptr);
@@ -23,6 +25,8 @@ public:
     bool hasInputFocus() const;
     QLineEdit* editor() const { return m_edit; }
 
+    static constexpr int MinFitPixels = 9;
+
     // A typed character (13 for Enter).
     std::function<void(int)> onKeyPress;
 
@@ -31,7 +35,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitText();
+
     QLineEdit* m_edit;
+    QFont m_font;  // the size set; fitText may draw smaller
 };
 
 } // namespace form

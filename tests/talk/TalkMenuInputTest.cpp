@@ -220,3 +220,25 @@ TEST_F(TalkMenus, AMenuTalkRefusedInsideAnotherWaitLeavesNoAnswer)
     EXPECT_EQ(t.TalkMenuAnswer, 0);
     EXPECT_EQ(t.dataErrors.size(), 1);
 }
+
+// The name question leaves the input box the rest of a line; the prompt in it shows whole,
+// from its first character, not scrolled to its end.
+TEST_F(TalkInput, ThePromptShowsWholeInTheBox)
+{
+    QLineEdit* editor = window.txtTalkInput->editor();
+    const QString prompt = window.txtTalkInput->text();
+    int firstShown = -1, lastShown = -1, pixels = 0;
+    Script player;
+    player.when([&] { return waitingFor(t, 2); }, [&] {
+        editor->grab();  // scrolls the text as a paint would
+        firstShown = editor->cursorPositionAt(QPoint(3, editor->height() / 2));
+        lastShown = editor->cursorPositionAt(QPoint(editor->width() - 2, editor->height() / 2));
+        pixels = editor->font().pixelSize();
+        type(QStringLiteral("ﾐﾅ\r"));
+    });
+    ASSERT_TRUE(talk(QStringLiteral("÷〈あなたの名前を　教えてください。　〉◆")));
+    EXPECT_EQ(prompt, QStringLiteral("キーボードから入力してください"));
+    EXPECT_EQ(firstShown, 0);
+    EXPECT_EQ(lastShown, prompt.size());
+    EXPECT_GE(pixels, 12) << "still readable";
+}
