@@ -7,7 +7,6 @@
 #include "model/StoryFlows.h"
 #include "window/MainForm.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -79,11 +78,6 @@ void ResetPlayClock(Game& game)
     s.PlayStartTime = clock.monotonicSeconds();
     s.LastTalkMinute = 0;
     game.frmMain->lblPassedTime->setCaption(QStringLiteral("00:00"));
-}
-
-int PlaySeconds(const Game& game)
-{
-    return std::max(0, int(form::Clock::instance().monotonicSeconds() - game.play.PlayStartTime));
 }
 
 void ContinuePlayClock(Game& game, int seconds)

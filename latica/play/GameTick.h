@@ -1,4 +1,6 @@
 #pragma once
+#include "model/PlayClock.h"
+
 #include <QString>
 
 struct Game;
@@ -11,8 +13,6 @@ void KumiTick(Game& game);
 // or the tick count was changed from outside.
 bool KumiTickDueEarly(const Game& game);
 void ResetPlayClock(Game& game);
-// The whole seconds the play clock has counted for the puzzle on the board.
-int PlaySeconds(const Game& game);
 // A kept puzzle that comes back: the clock, just reset, counts on from `seconds` and shows
 // them at once. Ten hours or more (the game ended on them) count from 0 again.
 void ContinuePlayClock(Game& game, int seconds);

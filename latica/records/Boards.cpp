@@ -2,7 +2,7 @@
 
 #include "BoardFile.h"
 #include "model/Game.h"
-#include "play/GameTick.h"
+#include "model/PlayClock.h"
 
 #include <QFile>
 #include <cstdio>
