@@ -4,6 +4,7 @@
 // run of this same test.
 #include "board/BoardFixture.h"
 
+#include "keypad/frmKeypad.h"
 #include "stage/BuildStage.h"
 
 #include <QDir>
@@ -47,8 +48,19 @@ protected:
         return shot;
     }
 
-    // The 1x picture of the child run at `scale`.
-    QImage shotAt(const QString& scale)
+    // The keypad window with a romaji on its way to a kana.
+    QImage drawKeypad()
+    {
+        KeypadForm keypad([] {}, &window.tmrAnim);
+        EXPECT_EQ(keypad.SetKeypad(), 1);
+        keypad.ShowKeypad();
+        keypad.RomaKanaConvWChr(QChar(u'K'));
+        form::waitFor(0.2);
+        return keypad.grab().toImage();
+    }
+
+    // The 1x picture of the child run at `scale`: the main window, or the keypad window.
+    QImage shotAt(const QString& scale, bool keypad = false)
     {
         const QString path = scratch(QStringLiteral("shot-%1.png").arg(scale));
         QProcess child;
@@ -60,7 +72,7 @@ protected:
                     {QStringLiteral("--gtest_filter=ScaledScreens.LookLikeTheirOneTimesPictureScaledUp")});
         EXPECT_TRUE(child.waitForFinished(120000));
         EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
-        return QImage(path).convertToFormat(QImage::Format_RGB32);
+        return QImage(keypad ? path + QStringLiteral(".keypad.png") : path).convertToFormat(QImage::Format_RGB32);
     }
 };
 
@@ -98,19 +110,26 @@ TEST_F(ScaledScreens, LookLikeTheirOneTimesPictureScaledUp)
     if (const char* shot = std::getenv(ShotVariable)) {
         // The child: draws at the scale it was started with.
         EXPECT_TRUE(drawScene().save(QString::fromLocal8Bit(shot)));
+        EXPECT_TRUE(drawKeypad().save(QString::fromLocal8Bit(shot) + QStringLiteral(".keypad.png")));
         return;
     }
-    const QImage one = shotAt(QStringLiteral("1"));
-    ASSERT_EQ(one.size(), QSize(MainForm::ClientWidth, MainForm::ClientHeight));
-    for (const double scale : {1.25, 1.5, 2.0}) {
-        const QImage scaled = shotAt(QString::number(scale));
-        ASSERT_EQ(scaled.size(), one.size() * scale) << scale;
-        const QStringList faults = seams(one, scaled, scale);
-        if (!faults.isEmpty() && std::getenv("LATICA_SHOT_DIR"))
-            scaled.save(QDir(QString::fromLocal8Bit(std::getenv("LATICA_SHOT_DIR")))
-                            .filePath(QStringLiteral("scaled-%1.png").arg(scale)));
-        EXPECT_TRUE(faults.isEmpty()) << "at " << scale << ", " << faults.size() << " pixels differ, first "
-                                      << faults.mid(0, 12).join(u' ').toStdString();
+    for (const bool keypad : {false, true}) {
+        const char* const which = keypad ? "the keypad window" : "the main window";
+        const QImage one = shotAt(QStringLiteral("1"), keypad);
+        ASSERT_FALSE(one.isNull()) << which;
+        if (!keypad) {
+            ASSERT_EQ(one.size(), QSize(MainForm::ClientWidth, MainForm::ClientHeight));
+        }
+        for (const double scale : {1.25, 1.5, 2.0}) {
+            const QImage scaled = shotAt(QString::number(scale), keypad);
+            ASSERT_EQ(scaled.size(), one.size() * scale) << which << " at " << scale;
+            const QStringList faults = seams(one, scaled, scale);
+            if (!faults.isEmpty() && std::getenv("LATICA_SHOT_DIR"))
+                scaled.save(QDir(QString::fromLocal8Bit(std::getenv("LATICA_SHOT_DIR")))
+                                .filePath(QStringLiteral("scaled-%1%2.png").arg(scale).arg(keypad ? "-keypad" : "")));
+            EXPECT_TRUE(faults.isEmpty()) << which << " at " << scale << ", " << faults.size()
+                                          << " pixels differ, first " << faults.mid(0, 12).join(u' ').toStdString();
+        }
     }
 }
 
