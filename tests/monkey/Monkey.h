@@ -17,7 +17,7 @@ class MainForm;
 class Watch;
 class QWidget;
 
-// A careless player. Its steps come from the seed alone: clicks on the talk boxes, menu
+// A careless player. Its steps come from its seed number alone: clicks on the talk boxes, menu
 // items, input field, commands, cells and dial of the main window, keys, a word's answer
 // typed, time away, the close box, Alt+F4. Each goes through the window system's path
 // (mouse and key events to the window, which finds the control under the pointer or the

@@ -10,7 +10,7 @@
 //   LATICA_MONKEY_SPEED       the time source's speed factor (100)
 //
 // The run ends with the steps sent in each phase and how the runs ended.
-// A failing seed prints its faults and its steps. A crash prints the seed and the steps
+// A failing seed prints its faults and its steps. A crash prints its seed number and the steps
 // sent so far from a signal handler (and from the sanitizers' death callback).
 #include "Monkey.h"
 #include "Watch.h"

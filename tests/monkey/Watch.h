@@ -27,7 +27,7 @@ private:
 enum class BoxAnswer { None, Yes, No, Ok, Cancel, Escape, CloseBox };
 
 // What careless play must never do, checked after every handler the game runs and after
-// every event the monkey sends. Each fault is kept once, in words, for the seed's report.
+// every event the monkey sends. Each fault is kept once, in words, for this seed's report.
 class Watch {
 public:
     // The play file's puzzles (element 0 unused), where the record and the board file must
