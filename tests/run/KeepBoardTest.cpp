@@ -1,6 +1,7 @@
 // What the player wrote into an unsolved puzzle is kept in the board file beside the
 // record: across puzzle changes, the end of the game, a restart and a killed process.
 #include "board/BoardFixture.h"
+#include "Restart.h"
 #include "story/StoryFixture.h"
 
 #include "model/AppRequests.h"
@@ -61,15 +62,7 @@ TEST_F(KeepBoardInPlay, EntriesComeBackAfterAPuzzleChangeAndAfterARestart)
     // A new run on the same file puts up the first unsolved puzzle as it was left.
     MainForm window2;
     Game again;
-    again.frmMain = &window2;
-    again.PlayFileFolder = game.PlayFileFolder;
-    again.PlayFileTitle = game.PlayFileTitle;
-    again.CrossCount = GetCrossCount(again);
-    again.CrossSolved.assign(size_t(again.CrossCount) + 1, 0);
-    ASSERT_EQ(SetRecordFile(again), 1);
-    ASSERT_EQ(LoadRecord(again), 1);
-    MeasureBoardCells(again);
-    ASSERT_EQ(SetCross(again, NextUnsolvedCross(0, again.CrossSolved, again.CrossCount)), 1);
+    ASSERT_NO_FATAL_FAILURE(restartOnTheSameFile(game, window2, again));
     EXPECT_EQ(entry(again, 1, 1) + entry(again, 1, 2), QStringLiteral("ＣＸ"));
     EXPECT_EQ(board::read(BoardPath(again)).boards.at(2).rowTexts.value(0), QStringLiteral("Ｑ　　"));
 }

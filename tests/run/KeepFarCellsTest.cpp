@@ -1,5 +1,6 @@
 // The board kept for an unsolved puzzle reaches to its edges: the last column and the
 // last row come back like the first ones.
+#include "Restart.h"
 #include "story/StoryFixture.h"
 
 #include "play/BoardView.h"
@@ -56,15 +57,7 @@ TEST_F(KeepFarCells, EntriesInTheLastColumnAndRowComeBackAfterAChangeAndARestart
 
     MainForm window2;
     Game again;
-    again.frmMain = &window2;
-    again.PlayFileFolder = game.PlayFileFolder;
-    again.PlayFileTitle = game.PlayFileTitle;
-    again.CrossCount = GetCrossCount(again);
-    again.CrossSolved.assign(size_t(again.CrossCount) + 1, 0);
-    ASSERT_EQ(SetRecordFile(again), 1);
-    ASSERT_EQ(LoadRecord(again), 1);
-    MeasureBoardCells(again);
-    ASSERT_EQ(SetCross(again, NextUnsolvedCross(0, again.CrossSolved, again.CrossCount)), 1);
+    ASSERT_NO_FATAL_FAILURE(restartOnTheSameFile(game, window2, again));
     EXPECT_EQ(farCells(again), QStringLiteral("ＱＺＹ"));
 }
 

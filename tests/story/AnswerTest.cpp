@@ -19,12 +19,6 @@ protected:
         talks.clear();
         testsupport::click(window.lblAnswerOpen);
     }
-    QString solvedOnDisk() const
-    {
-        QStringList lines;
-        record::read(game.RecordFolder + game.RecordFileName, lines);
-        return lines.value(4);
-    }
 };
 
 class LastPuzzle : public AnswerTest {

@@ -49,12 +49,6 @@ protected:
         chimed.clear();
         testsupport::click(window.lblAnswerOpen);
     }
-    QString solvedOnDisk() const
-    {
-        QStringList lines;
-        record::read(game.RecordFolder + game.RecordFileName, lines);
-        return lines.value(4);
-    }
     void typeLetter(char letter)
     {
         // A key goes to the focused control, or to the window when none has the focus.

@@ -4,6 +4,7 @@
 #include "support/PlayFiles.h"
 #include "support/TestSupport.h"
 
+#include "records/RecordFile.h"
 #include "records/Records.h"
 #include "shell/MainFormEvents.h"
 #include "stage/BuildStage.h"
@@ -56,6 +57,13 @@ protected:
             }
     }
     bool shown(int talk) const { return std::find(talks.begin(), talks.end(), talk) != talks.end(); }
+    // The record's line of solved puzzles, as on disk.
+    QString solvedOnDisk() const
+    {
+        QStringList lines;
+        record::read(game.RecordFolder + game.RecordFileName, lines);
+        return lines.value(4);
+    }
 
     DialogScript dialogs;  // answers the message boxes a test expects, fails on others
     Story story{game};
