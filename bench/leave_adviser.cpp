@@ -24,7 +24,6 @@ void BM_LeaveAdviserAfterARest(benchmark::State& state)
     MainForm window;
     Game game;
     game.frmMain = &window;
-    game.OSPlatform = 2;
     game.AdviserName = QStringLiteral("姉");
     window.show();
     ConnectMainFormEvents(game);

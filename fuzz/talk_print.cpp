@@ -146,7 +146,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     stage = new Stage;
     Game& game = stage->game;
     game.frmMain = &stage->window;
-    game.OSPlatform = 2;
     // The adviser's cast, which animated utterances switch to talking and back.
     CastRecord cast;
     cast.InUse = 1;

@@ -1,6 +1,6 @@
 #pragma once
-#include "Codec.h"
 #include "SourceText.h"
+#include "form/Cp932.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "SourceText.h"
 
-#include "Codec.h"
+#include "form/Cp932.h"
 
 namespace tb {
 
@@ -16,7 +16,7 @@ bool SourceText::parse(const QByteArray& bytes, Cp932Codec& codec, int* badLine)
     m_ends.clear();
     // A source that is valid UTF-8 is UTF-8 (a byte order mark is kept aside); anything
     // else is read as CP932.
-    m_encoding = isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Cp932;
+    m_encoding = form::isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Cp932;
     m_bom = m_encoding == Encoding::Utf8 && bytes.startsWith(kBom);
     QByteArrayView body(bytes);
     if (m_bom)

@@ -3,9 +3,13 @@
 #include <QList>
 #include <QString>
 
+namespace form {
+class Cp932Codec;
+}
+
 namespace tb {
 
-class Cp932Codec;
+using form::Cp932Codec;
 
 // The story script source as lines of text, with what is needed to write it back: a
 // CP932 source is written in CP932 with CR LF after every line; a UTF-8 source is written

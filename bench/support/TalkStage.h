@@ -12,7 +12,6 @@ struct TalkStage {
     TalkStage()
     {
         game.frmMain = &window;
-        game.OSPlatform = 2;
         window.show();
         InitTalk(game, 420, 126);
         ConnectTalkEvents(game);

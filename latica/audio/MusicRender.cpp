@@ -36,11 +36,11 @@ std::unique_ptr<MusicRender> MusicRender::start(const QByteArray& midi, const QS
         *fault = QStringLiteral("the audio device has no rate");
         return nullptr;
     }
-    std::unique_ptr<MusicRender> music(new MusicRender);
-    music->m_rate = rate;
-    music->m_channels = std::max(1, channels);
-    music->m_synth = std::make_unique<Synth>();
-    Synth& s = *music->m_synth;
+    auto piece = std::unique_ptr<MusicRender>(new MusicRender);
+    piece->m_rate = rate;
+    piece->m_channels = std::max(1, channels);
+    piece->m_synth = std::make_unique<Synth>();
+    Synth& s = *piece->m_synth;
     s.settings = new_fluid_settings();
     if (s.settings)
         fluid_settings_setnum(s.settings, "synth.sample-rate", rate);
@@ -61,10 +61,10 @@ std::unique_ptr<MusicRender> MusicRender::start(const QByteArray& midi, const QS
         return nullptr;
     }
     // The first frames are there before the audio thread first asks.
-    music->renderStep();
-    MusicRender* self = music.get();
-    music->m_worker = std::thread([self] { self->render(); });
-    return music;
+    piece->renderStep();
+    MusicRender* self = piece.get();
+    piece->m_worker = std::thread([self] { self->render(); });
+    return piece;
 }
 
 MusicRender::~MusicRender()

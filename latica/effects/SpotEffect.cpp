@@ -1,5 +1,6 @@
 #include "SpotEffect.h"
 
+#include "EffectCodes.h"
 #include "EffectTables.h"
 #include "cast/Anim.h"
 #include "form/Blt.h"
@@ -37,14 +38,13 @@ void HideSpotStage(Game& game)
 void ZoomSpot(Game& game, int cx, int cy, int zoom, int mode)
 {
     EffectState& st = game.effects;
-    zoom = zoom != 0 ? zoom : st.SpotZoom;
+    const EffectCodes codes{{&zoom, &st.SpotZoom}};
     if (zoom < effects::SpotZoomMin || zoom > effects::SpotZoomMax || (mode != 0 && mode != 1))
         return;
     // The stage keeps moving while it is magnified.
     StartAnim(game);
-    st.SpotZoom = zoom;
+    codes.keep(st);
     st.SpotMode = mode;
-    st.LastSteps = 0;
 
     MainForm& f = *game.frmMain;
     const int w = game.stage.StageWidth;
@@ -63,9 +63,7 @@ void ZoomSpot(Game& game, int cx, int cy, int zoom, int mode)
         form::stretchBlt(spot->canvas(), 0, 0, w, h, f.picStage->canvas(), from.x(), from.y(),
                          from.width(), from.height());
         spot->refresh();
-        ++st.LastSteps;
-        if (st.onStep)
-            st.onStep();
+        CountEffectStep(st);
         form::doEvents();
     }
 

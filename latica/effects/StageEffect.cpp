@@ -1,5 +1,6 @@
 #include "StageEffect.h"
 
+#include "EffectCodes.h"
 #include "EffectTables.h"
 #include "Wait.h"
 #include "cast/Anim.h"
@@ -13,31 +14,17 @@ namespace {
 constexpr double ShakeDuration = 1.0;
 constexpr int StripeSpacing = 8;
 
-int takeCode(int given, int kept) { return given != 0 ? given : kept; }
-
-void stepDone(Game& game)
-{
-    ++game.effects.LastSteps;
-    if (game.effects.onStep)
-        game.effects.onStep();
-}
-
 } // namespace
 
 void ShakeStage(Game& game, int axis, int amplitude, int speed)
 {
     EffectState& st = game.effects;
-    axis = takeCode(axis, st.ShakeAxis);
-    amplitude = takeCode(amplitude, st.ShakeAmplitude);
-    speed = takeCode(speed, st.ShakeSpeed);
+    const EffectCodes codes{{&axis, &st.ShakeAxis}, {&amplitude, &st.ShakeAmplitude}, {&speed, &st.ShakeSpeed}};
     const int a = effects::shakeAmplitude(amplitude);
     const double stepTime = effects::shakeStepTime(speed);
     if (!effects::validShakeAxis(axis) || a == 0 || stepTime < 0)
         return;
-    st.ShakeAxis = axis;
-    st.ShakeAmplitude = amplitude;
-    st.ShakeSpeed = speed;
-    st.LastSteps = 0;
+    codes.keep(st);
 
     MainForm& f = *game.frmMain;
     const int w = game.stage.StageWidth;
@@ -63,7 +50,7 @@ void ShakeStage(Game& game, int axis, int amplitude, int speed)
             spot->setLeft(first);
         else
             spot->move(first, second);
-        stepDone(game);
+        CountEffectStep(st);
         WaitTime(stepTime);
     }
 
@@ -76,11 +63,10 @@ void ShakeStage(Game& game, int axis, int amplitude, int speed)
 void StripeStage(Game& game, int axis, int colour, double seconds)
 {
     EffectState& st = game.effects;
-    colour = takeCode(colour, st.StripeColour);
+    const EffectCodes codes{{&colour, &st.StripeColour}};
     if (!effects::validStripeAxis(axis) || !effects::validColourCode(colour))
         return;
-    st.StripeColour = colour;
-    st.LastSteps = 0;
+    codes.keep(st);
     const form::Colour paint = effects::colourOf(colour);
 
     MainForm& f = *game.frmMain;
@@ -98,7 +84,7 @@ void StripeStage(Game& game, int axis, int colour, double seconds)
             else
                 stage->line(0, k + j, w, k + j, paint);
         }
-        stepDone(game);
+        CountEffectStep(st);
         WaitTime(seconds);
     }
 

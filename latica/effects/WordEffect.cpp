@@ -1,5 +1,6 @@
 #include "WordEffect.h"
 
+#include "EffectCodes.h"
 #include "EffectTables.h"
 #include "Wait.h"
 #include "model/Game.h"
@@ -11,8 +12,6 @@ constexpr double WordStepTime = 0.05;
 constexpr int RisePerStep = 10;
 
 // A kept code replaces a 0 argument.
-int takeCode(int given, int kept) { return given != 0 ? given : kept; }
-
 void parkWordLabel(form::Label& label, form::PictureBox* stage)
 {
     label.setContainer(stage);
@@ -71,12 +70,6 @@ void setWordCaption(Game& game, const QString& text)
     game.frmMain->lblWordEf(1)->setCaption(text);
 }
 
-void stepDone(Game& game)
-{
-    ++game.effects.LastSteps;
-    if (game.effects.onStep)
-        game.effects.onStep();
-}
 
 } // namespace
 
@@ -89,17 +82,12 @@ void InitWordEffect(Game& game)
 void ZoomUpWord(Game& game, const QString& text, int colour, int size, int growth)
 {
     EffectState& st = game.effects;
-    colour = takeCode(colour, st.ZoomWordColour);
-    size = takeCode(size, st.ZoomWordSize);
-    growth = takeCode(growth, st.ZoomWordGrowth);
+    const EffectCodes codes{{&colour, &st.ZoomWordColour}, {&size, &st.ZoomWordSize}, {&growth, &st.ZoomWordGrowth}};
     const int startSize = effects::zoomStartSize(size);
     const int span = effects::zoomGrowthSpan(growth);
     if (!effects::validColourCode(colour) || startSize == 0 || span == 0)
         return;
-    st.ZoomWordColour = colour;
-    st.ZoomWordSize = size;
-    st.ZoomWordGrowth = growth;
-    st.LastSteps = 0;
+    codes.keep(st);
 
     MainForm& f = *game.frmMain;
     form::Label& word = *f.lblWordEf(1);
@@ -129,7 +117,7 @@ void ZoomUpWord(Game& game, const QString& text, int colour, int size, int growt
         setWordFontSize(game, points);
         placeWord(game, x, y);
         showWord(game);
-        stepDone(game);
+        CountEffectStep(st);
         if (y + word.height() < 0)
             break;  // the word has left the top edge
     }
@@ -140,18 +128,13 @@ void ZoomUpWord(Game& game, const QString& text, int colour, int size, int growt
 void SlideWord(Game& game, const QString& text, int direction, int colour, int size, int speed)
 {
     EffectState& st = game.effects;
-    colour = takeCode(colour, st.SlideWordColour);
-    size = takeCode(size, st.SlideWordSize);
-    speed = takeCode(speed, st.SlideWordSpeed);
+    const EffectCodes codes{{&colour, &st.SlideWordColour}, {&size, &st.SlideWordSize}, {&speed, &st.SlideWordSpeed}};
     const int points = effects::slideFontSize(size);
     const int step = effects::slideStep(speed);
     if (!effects::validSlideDirection(direction) || !effects::validColourCode(colour) ||
         points == 0 || step == 0)
         return;
-    st.SlideWordColour = colour;
-    st.SlideWordSize = size;
-    st.SlideWordSpeed = speed;
-    st.LastSteps = 0;
+    codes.keep(st);
 
     MainForm& f = *game.frmMain;
     form::Label& word = *f.lblWordEf(1);
@@ -172,7 +155,7 @@ void SlideWord(Game& game, const QString& text, int direction, int colour, int s
         hideWord(game);
         placeWord(game, path.x, path.y);
         showWord(game);
-        stepDone(game);
+        CountEffectStep(st);
     }
 
     parkWordLabels(game);

@@ -2,55 +2,83 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
 namespace form {
 
 namespace {
-// Runs iconv over the whole input; an unconvertible sequence is skipped by `skip` bytes
-// and `replacement` is written in its place.
-QByteArray convert(const char* to, const char* from, const QByteArray& in,
-                   const QByteArray& replacement, int skip, bool* ok)
+
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
+
+iconv_t handle(void* p) { return static_cast<iconv_t>(p); }
+
+// What to do at a sequence that does not convert: write `replacement` and pass over
+// `skip` bytes. Without one, the conversion fails there.
+struct Replacement {
+    QByteArray text;
+    size_t skip = 1;
+};
+
+// Runs iconv over the whole input, from the converter's initial state.
+std::optional<QByteArray> convert(iconv_t cd, const char* data, size_t size, const Replacement* replace,
+                                  bool* replaced)
 {
-    if (ok)
-        *ok = true;
-    iconv_t cd = iconv_open(to, from);
-    if (cd == iconv_t(-1)) {
-        if (ok)
-            *ok = false;
-        return {};
-    }
+    if (cd == NoConverter)
+        return std::nullopt;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     QByteArray out;
-    out.reserve(in.size() * 2 + 16);
-    char* src = const_cast<char*>(in.constData());
-    size_t srcLeft = size_t(in.size());
+    out.reserve(qsizetype(size) * 2 + 16);
+    char* src = const_cast<char*>(data);
+    size_t srcLeft = size;
     char buffer[4096];
-    while (srcLeft > 0) {
+    for (;;) {
         char* dst = buffer;
         size_t dstLeft = sizeof buffer;
-        size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, int(dst - buffer));
-        if (r == size_t(-1)) {
-            if (errno == E2BIG)
-                continue;
-            // EILSEQ or EINVAL (a sequence cut off at the end): replace and go on.
-            if (ok)
-                *ok = false;
-            out.append(replacement);
-            size_t n = std::min(srcLeft, size_t(skip));
-            src += n;
-            srcLeft -= n;
+        // With the input used up, a last call flushes the state (and finds a cut-off end).
+        const size_t r = srcLeft > 0 ? iconv(cd, &src, &srcLeft, &dst, &dstLeft)
+                                     : iconv(cd, nullptr, nullptr, &dst, &dstLeft);
+        const int error = errno;
+        out.append(buffer, qsizetype(dst - buffer));
+        if (r != size_t(-1)) {
+            if (srcLeft == 0 && dst == buffer)
+                break;
+            continue;
         }
+        if (error == E2BIG)
+            continue;
+        // EILSEQ, or EINVAL for a sequence cut off at the end.
+        if (!replace)
+            return std::nullopt;
+        if (replaced)
+            *replaced = true;
+        out.append(replace->text);
+        const size_t n = std::min(srcLeft, replace->skip);
+        src += n;
+        srcLeft -= n;
     }
-    iconv_close(cd);
     return out;
 }
+
+// The same with a converter opened for this one call; lenient, with `replace`.
+QByteArray convertOnce(const char* to, const char* from, const QByteArray& in, const Replacement& replace, bool* ok)
+{
+    bool replaced = false;
+    const iconv_t cd = iconv_open(to, from);
+    std::optional<QByteArray> out = convert(cd, in.constData(), size_t(in.size()), &replace, &replaced);
+    if (cd != NoConverter)
+        iconv_close(cd);
+    if (ok)
+        *ok = out.has_value() && !replaced;
+    return out.value_or(QByteArray());
+}
+
 } // namespace
 
 QString fromCp932(const QByteArray& bytes, bool* ok)
 {
-    QByteArray utf8 = convert("UTF-8", "CP932", bytes, QByteArray("\xEF\xBF\xBD"), 1, ok);
+    const QByteArray utf8 = convertOnce("UTF-8", "CP932", bytes, {QByteArray("\xEF\xBF\xBD"), 1}, ok);
     return QString::fromUtf8(utf8);
 }
 
@@ -58,30 +86,62 @@ QByteArray toCp932(const QString& text, bool* ok)
 {
     // UTF-32 input keeps each character one unit long, so a bad one is skipped whole.
     QByteArray utf32;
-    QList<uint> ucs4 = text.toUcs4();
+    const QList<uint> ucs4 = text.toUcs4();
     utf32.resize(ucs4.size() * 4);
-    for (int i = 0; i < ucs4.size(); ++i) {
-        uint c = ucs4[i];
+    for (qsizetype i = 0; i < ucs4.size(); ++i) {
+        const uint c = ucs4[i];
         utf32[i * 4] = char(c & 0xFF);
         utf32[i * 4 + 1] = char((c >> 8) & 0xFF);
         utf32[i * 4 + 2] = char((c >> 16) & 0xFF);
         utf32[i * 4 + 3] = char((c >> 24) & 0xFF);
     }
-    return convert("CP932", "UTF-32LE", utf32, QByteArray("?"), 4, ok);
+    return convertOnce("CP932", "UTF-32LE", utf32, {QByteArray("?"), 4}, ok);
+}
+
+Cp932Codec::Cp932Codec()
+    : m_decoder(iconv_open("UTF-16LE", "CP932"))
+    , m_encoder(iconv_open("CP932", "UTF-16LE"))
+{
+}
+
+Cp932Codec::~Cp932Codec()
+{
+    if (handle(m_decoder) != NoConverter)
+        iconv_close(handle(m_decoder));
+    if (handle(m_encoder) != NoConverter)
+        iconv_close(handle(m_encoder));
+}
+
+std::optional<QString> Cp932Codec::decode(const QByteArray& bytes)
+{
+    std::optional<QByteArray> utf16 =
+        convert(handle(m_decoder), bytes.constData(), size_t(bytes.size()), nullptr, nullptr);
+    if (!utf16)
+        return std::nullopt;
+    return QString(reinterpret_cast<const QChar*>(utf16->constData()), utf16->size() / 2);
+}
+
+std::optional<QByteArray> Cp932Codec::encode(const QString& text)
+{
+    return convert(handle(m_encoder), reinterpret_cast<const char*>(text.utf16()), size_t(text.size()) * 2,
+                   nullptr, nullptr);
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);  // decoding happens here; hasError() reports it
+    return !decoder.hasError();
 }
 
 bool isUtf8Text(const QByteArray& bytes)
 {
-    bool wide = false;
-    for (char b : bytes)
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            wide = true;
-            break;
-        }
+    const bool wide = std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
     if (!wide)
         return false;
+    // A sequence cut off at the end still counts: a line of a UTF-8 file may end inside one.
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(bytes); // decoding happens here; hasError() reports it
+    const QString decoded = utf8(bytes);
     return !utf8.hasError() && !decoded.isEmpty();
 }
 

@@ -265,8 +265,8 @@ QString RomaKana::RomaKanaConvWChr(QChar c)
 
 void RomaKana::show(QChar c, const QString& kana)
 {
-    if (m_display)
-        m_display->AddDispKeyBuff(c, kana);
+    if (m_show)
+        m_show(c, kana);
 }
 
 } // namespace keypad

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 namespace keypad {
 
 // One romaji key of the table: the letters as the keyboard delivers them ("KA", "-"),
@@ -44,19 +46,14 @@ bool LoadRomaKanaTable(const QString& path, RomaKanaTable* table, QString* error
 // completed ("　" while the letter only starts a syllable, "ッ　" or "ン　" when it
 // completes a doubled consonant or a syllabic N before it, "…？" when three letters
 // matched no key).
-class KeyDisplay {
-public:
-    virtual ~KeyDisplay() = default;
-    virtual void AddDispKeyBuff(QChar c, const QString& kana) = 0;
-};
+using ShowStep = std::function<void(QChar c, const QString& kana)>;
 
 // Turns typed romaji into kana one key at a time. KeyBuff holds the letters typed since
 // the last complete kana (never more than two).
 class RomaKana {
 public:
-    explicit RomaKana(KeyDisplay* display = nullptr) : m_display(display) {}
+    explicit RomaKana(ShowStep show = {}) : m_show(std::move(show)) {}
 
-    void setDisplay(KeyDisplay* display) { m_display = display; }
     void setTable(const RomaKanaTable& table) { m_table = table; }
     const RomaKanaTable& table() const { return m_table; }
     bool hasTable() const { return !m_table.isEmpty(); }
@@ -73,7 +70,7 @@ private:
 
     RomaKanaTable m_table;
     QString m_keyBuff;
-    KeyDisplay* m_display = nullptr;
+    ShowStep m_show;
 };
 
 } // namespace keypad

@@ -43,7 +43,7 @@ form::Label* designLabel(form::Container* on, int top, const QString& caption, f
 } // namespace
 
 KeypadForm::KeypadForm(std::function<void()> giveFocusBack, form::Timer* animTimer)
-    : m_focusBoard(std::move(giveFocusBack)), m_animTimer(animTimer), m_conv(this)
+    : m_focusBoard(std::move(giveFocusBack)), m_animTimer(animTimer), m_conv([this](QChar c, const QString& kana) { AddDispKeyBuff(c, kana); })
 {
     // A frameless tool window above every other window that never takes the activation
     // from the main window.

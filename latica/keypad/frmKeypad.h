@@ -14,7 +14,7 @@ namespace form { class Timer; }
 // last ten romaji letters typed and, under them, the kana they made. It holds the romaji
 // table and the key buffer. It never takes the keyboard: every click on it gives the focus
 // back to the board, and a press anywhere on it drags it.
-class KeypadForm : public form::Window, private keypad::KeyDisplay {
+class KeypadForm : public form::Window {
 public:
     static constexpr int ClientWidth = 252;
     static constexpr int ClientHeight = 65;
@@ -65,7 +65,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void AddDispKeyBuff(QChar c, const QString& kana) override;
+    void AddDispKeyBuff(QChar c, const QString& kana);
     void SetKeypadTopmost();
     void ClearKeypadTopmost();
     void loadBackground();

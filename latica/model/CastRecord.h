@@ -43,7 +43,7 @@ struct CastList {
     std::vector<CastRecord> Casts{CastRecord{}};
     int CastCount = 0;
     int CellCount = 0;
-    QString CastFileName;  // chosen by the platform family when the stage is built
+    QString CastFileName;  // set when the stage is built
     // The lines of the cast table last read, kept for the loads that follow.
     QString tablePath;
     QStringList tableLines;

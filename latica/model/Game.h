@@ -32,7 +32,6 @@ struct Game {
     std::shared_ptr<form::InstanceLock> instanceLock;
 
     // Start-up
-    int OSPlatform = 0;       // 1 the 9x family, 2 the NT family
     QString WorkFolder;       // ends with the separator, or empty
     int PlayActive = 0;
     QString PlayFileTitle;    // "name.kmi"

@@ -24,9 +24,9 @@ void kumiStep(Game& game)
     }
     if (s.KumiTick % 200 == 0) {
         ImproveMood(game);
-        if (game.Busy == 0 && game.story) {
+        if (game.Busy == 0 && game.story && game.story->timedRemark) {
             game.Busy = 1;
-            game.story->TimedTalk();
+            game.story->timedRemark();
             game.Busy = 0;
         }
         game.frmMain->picCrossStage->setFocus();
@@ -116,9 +116,9 @@ void UpdatePlayClock(Game& game)
     if (s.PassedHour >= 10) {
         // The ending waits for a running flow to end: inside its waits every talk of the
         // ending would be refused. It never returns.
-        if (game.story && game.Busy == 0) {
+        if (game.story && game.story->timeOutEnding && game.Busy == 0) {
             game.Busy = 1;
-            game.story->TimeOutEnding();
+            game.story->timeOutEnding();
         }
         return;
     }

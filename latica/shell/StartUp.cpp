@@ -27,16 +27,12 @@ void Main(Game& game)
         form::endProcess(0);
     }
 
-    game.OSPlatform = GetOSPlatform();
     game.WorkFolder = GetWorkFolder();
 
     game.frmMain->show();
     ConnectMainFormEvents(game);
 
-    if (game.OSPlatform == 1)
-        game.frmMain->tmrTalk.setInterval(3);
-    else if (game.OSPlatform == 2)
-        game.frmMain->tmrTalk.setInterval(15);
+    game.frmMain->tmrTalk.setInterval(15);
 
     game.PlayActive = 0;
     game.story->RunOpening();
@@ -44,11 +40,6 @@ void Main(Game& game)
     game.random.randomize();
     game.PlayActive = 1;
     game.story->BeginPlay();
-}
-
-int GetOSPlatform()
-{
-    return 2;
 }
 
 QString readEnvironment(const char* name)

@@ -9,9 +9,6 @@ struct Game;
 // play runs on the window's events.
 void Main(Game& game);
 
-// The platform family: 2 (the NT family) on every platform this program runs on.
-int GetOSPlatform();
-
 // Reads an environment variable; tests pass their own.
 using EnvironmentReader = std::function<QString(const char* name)>;
 QString readEnvironment(const char* name);

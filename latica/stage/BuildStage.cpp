@@ -84,10 +84,7 @@ void BuildStage(Game& game)
                                   f.lblAnswerOpen->height());
     MeasureBoardCells(game);
 
-    if (game.OSPlatform == 1)
-        game.casts.CastFileName = QStringLiteral("CastData9X.csv");
-    else if (game.OSPlatform == 2)
-        game.casts.CastFileName = QStringLiteral("CastData.csv");
+    game.casts.CastFileName = QStringLiteral("CastData.csv");
 
     SetStageRect(game, 130, 96, 385, 330);
     InitTalk(game, 420, 126);

@@ -11,13 +11,6 @@
 #include "talk/Talk.h"
 #include "window/MainForm.h"
 
-namespace {
-
-bool nt(const Game& game) { return game.OSPlatform == 2; }
-bool nineX(const Game& game) { return game.OSPlatform == 1; }
-
-} // namespace
-
 void SetupPlayScene(Game& game)
 {
     MainForm& f = *game.frmMain;
@@ -56,73 +49,42 @@ void SetupPlayScene(Game& game)
     SetCastPos(game, s.AdviserCast, 160, 0);
     SetCastPos(game, s.BackSpriteCast, 0, 0);
     SetCastPos(game, s.CloudCast, 45, -6);
-    if (nt(game))
-        SetCastMove(game, s.CloudCast, 21, 6, 16, 1, 5000);
-    else if (nineX(game))
-        SetCastMove(game, s.CloudCast, 21, 6, 4, 1, 1200);
+    SetCastMove(game, s.CloudCast, 21, 6, 16, 1, 5000);
     HideSpotStage(game);
 }
 
 void EnterAdviser(Game& game)
 {
-    if (!nt(game) && !nineX(game))
-        return;
     const int a = game.scene.AdviserCast;
     SetCastPos(game, a, 160, 0);
-    if (nt(game)) {
-        SetCastDrift(game, a, 28, 16, 2);
-        SetCastMove(game, a, 11, 4, 2, 1, 1);
-    } else {
-        SetCastDrift(game, a, 28, 4, 2);
-        SetCastMove(game, a, 11, 4, 1, 3, 1);
-    }
+    SetCastDrift(game, a, 28, 16, 2);
+    SetCastMove(game, a, 11, 4, 2, 1, 1);
     FollowCast(game, a, 0, 0);
-    if (nt(game)) {
-        SetCastMove(game, a, 0, 4, 16, 1, 1);
-        SetCastDrift(game, a, 28, 233, 1);
-    } else {
-        SetCastMove(game, a, 0, 4, 4, 1, 1);
-        SetCastDrift(game, a, 28, 61, 1);
-    }
+    SetCastMove(game, a, 0, 4, 16, 1, 1);
+    SetCastDrift(game, a, 28, 233, 1);
 }
 
 void SwayAdviser(Game& game)
 {
-    if (nt(game))
-        SetCastDrift(game, game.scene.AdviserCast, 46, 345, 1);
-    else if (nineX(game))
-        SetCastDrift(game, game.scene.AdviserCast, 46, 87, 1);
+    SetCastDrift(game, game.scene.AdviserCast, 46, 345, 1);
 }
 
 void LeaveAdviser(Game& game)
 {
-    if (!nt(game) && !nineX(game))
-        return;
     const int a = game.scene.AdviserCast;
-    if (nt(game)) {
-        SetCastDrift(game, a, 28, 16, 2);
-        SetCastMove(game, a, 11, 6, 2, 1, 1);
-    } else {
-        SetCastDrift(game, a, 28, 4, 2);
-        SetCastMove(game, a, 11, 6, 1, 3, 1);
-    }
+    SetCastDrift(game, a, 28, 16, 2);
+    SetCastMove(game, a, 11, 6, 2, 1, 1);
     FollowCast(game, a, 160, 0);
     // With the animation stopped the adviser never gets there: the wait is bounded.
     if (game.frmMain->tmrAnim.isEnabled())
         form::waitUntil([&game, a] { return game.casts[a].X >= 160; }, LeaveAdviserLimit);
-    if (nt(game)) {
-        SetCastMove(game, a, 0, 4, 16, 1, 1);
-        SetCastDrift(game, a, 0, 233, 1);
-    } else {
-        SetCastMove(game, a, 0, 4, 4, 1, 1);
-        SetCastDrift(game, a, 0, 61, 1);
-    }
+    SetCastMove(game, a, 0, 4, 16, 1, 1);
+    SetCastDrift(game, a, 0, 233, 1);
 }
 
 void FlashAdviserSpot(Game& game)
 {
-    const int n = nt(game) ? 3 : nineX(game) ? 1 : 0;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < 3; ++i) {
         ZoomSpot(game, 74, 58, 200, 1);
         ZoomSpot(game, 74, 58, 200, 0);
     }

@@ -37,6 +37,12 @@
 #include <algorithm>
 #include <array>
 
+Story::Story(Game& game) : game(game)
+{
+    timedRemark = [this] { TimedTalk(); };
+    timeOutEnding = [this] { TimeOutEnding(); };
+}
+
 void Story::AdviserTalk(int n)
 {
     ::AdviserTalk(game, n);
@@ -214,8 +220,6 @@ void Story::BeginPlay()
     game.sound.PlayMusic(QStringLiteral("BGM挿入曲1"));
     game.frmMain->setKeyPreview(true);
 
-    const int slideStep = game.OSPlatform == 1 ? 3 : 2;
-    const bool slides = game.OSPlatform == 1 || game.OSPlatform == 2;
     const QString adviserName = t.TalkNames[size_t(game.Adviser)];
     /*
 ':/New=??01
@@ -223,8 +227,7 @@ void Story::BeginPlay()
     */
     if (game.NewPlayer == 1 && game.KeypadMode == 0) {
         AdviserTalk(1401);
-        if (slides)
-            SlideWord(game, adviserName, 4, 1, 2, slideStep);
+        SlideWord(game, adviserName, 4, 1, 2, 2);
         EnterAdviser(game);
         /*
 ':/New=???1
@@ -260,8 +263,7 @@ void Story::BeginPlay()
 ':^...^.... ＋〈あわてずに、　ひとつずつ　うめていきなさい。〉▼※∴
         */
         AdviserTalk(1421);
-        if (slides)
-            SlideWord(game, adviserName, 4, 1, 2, slideStep);
+        SlideWord(game, adviserName, 4, 1, 2, 2);
         EnterAdviser(game);
         AdviserTalk(game.Adviser + 1430);
         AdviserTalk(0);
@@ -277,8 +279,7 @@ void Story::BeginPlay()
 ':_...>1514 ＋〈よく来た、⑩。　今日もじっくり　取り組みなさい。〉▼※∴
         */
         AdviserTalk(1501);
-        if (slides)
-            SlideWord(game, t.TalkNames[0] + t.TalkNames[10], 4, 1, 2, slideStep);
+        SlideWord(game, t.TalkNames[0] + t.TalkNames[10], 4, 1, 2, 2);
         EnterAdviser(game);
         AdviserTalk(game.Adviser + 1510);
         SwayAdviser(game);
@@ -351,8 +352,7 @@ void Story::RunEnding()
 ':/New=???1
 ':_...>1731 ＃〈また　いつでも　遊びに来てくださいね。〉▽※∴
     */
-    if (game.OSPlatform == 1 || game.OSPlatform == 2)
-        SlideWord(game, adviserName, 4, 1, 2, game.OSPlatform == 1 ? 3 : 2);
+    SlideWord(game, adviserName, 4, 1, 2, 2);
     WaitTime(2);
     EndProgram(game);
 }

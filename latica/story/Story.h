@@ -9,7 +9,9 @@ struct Game;
 // talk calls are members that take the talk number first, as talkbuild reads them.
 class Story : public StoryFlows {
 public:
-    explicit Story(Game& game) : game(game) {}
+    explicit Story(Game& game);
+    Story(const Story&) = delete;  // the flows the game tick starts hold this story
+    Story& operator=(const Story&) = delete;
 
     void RunOpening() override;
     void BeginPlay() override;
@@ -17,8 +19,8 @@ public:
     void AnswerOpen() override;
     void ChangeCross() override;
     void GiveAdvice() override;
-    void TimedTalk() override;
-    void TimeOutEnding() override;
+    void TimedTalk();
+    void TimeOutEnding();
 
 private:
     void ScoreCross();

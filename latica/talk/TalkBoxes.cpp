@@ -17,9 +17,6 @@ namespace {
 
 const int StripHeight = 10;
 
-// Pixels per animation step: k on the newer platform family, 2k on the older one.
-int animationStep(const Game& game, int k) { return (3 - (game.OSPlatform == 1 ? 1 : 2)) * k; }
-
 bool validBox(int n) { return n == 1 || n == 2; }
 
 // Shows one animation step: the window is repainted where the box was and is.
@@ -127,7 +124,7 @@ void OpenTalkBox(Game& game, int n)
     const TalkLayout& l = t.layout;
     form::PictureBox* box = game.frmMain->picTalkBox(n);
     // The closed box appears, then grows line by line to its open height.
-    const int step = animationStep(game, 2);
+    const int step = 2;
     const int count = (l.OpenHeight - l.ClosedHeight + step - 1) / step;
     playSteps(game, box, count, [&](int k) {
         if (k == 0) {
@@ -150,7 +147,7 @@ void SlideTalkBox(Game& game, int n)
         return;
     const TalkLayout& l = talkEngine(game).layout;
     form::PictureBox* box = game.frmMain->picTalkBox(n);
-    const int step = animationStep(game, 3);
+    const int step = 3;
     const int count = std::max(0, (l.SpeakLeft - l.SideLeft - 1) / step);
     playSteps(game, box, count, [&](int k) { box->setLeft(l.SpeakLeft - (k + 1) * step); });
     const QRect at = box->geometry();
@@ -164,7 +161,7 @@ void ShrinkTalkBox(Game& game, int n)
         return;
     const TalkLayout& l = talkEngine(game).layout;
     form::PictureBox* box = game.frmMain->picTalkBox(n);
-    const int step = animationStep(game, 4);
+    const int step = 4;
     // The box collapses towards its bottom edge: the top comes down as the height goes.
     const int top = box->top();
     const int height = box->height();
@@ -221,7 +218,7 @@ void NewTalkLine(Game& game)
     const int needed = int(box->currentY()) + l.GrowMargin;
     if (needed <= box->height())
         return;
-    const int step = animationStep(game, 2);
+    const int step = 2;
     for (int h = box->height() + 1; h < needed; h += step) {
         const QRect at = box->geometry();
         setBoxHeight(game, n, h);

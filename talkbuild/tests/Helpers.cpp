@@ -1,7 +1,7 @@
 #include "Helpers.h"
 
-#include "Codec.h"
 #include "Run.h"
+#include "form/Cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ QByteArray readAll(const QString& path)
 
 QByteArray cp932(const QString& text)
 {
-    tb::Cp932Codec codec;
+    form::Cp932Codec codec;
     std::optional<QByteArray> bytes = codec.encode(text);
     EXPECT_TRUE(bytes.has_value()) << text.toStdString();
     return bytes.value_or(QByteArray());
@@ -28,7 +28,7 @@ QByteArray cp932(const QString& text)
 
 QString fromCp932(const QByteArray& bytes)
 {
-    tb::Cp932Codec codec;
+    form::Cp932Codec codec;
     std::optional<QString> text = codec.decode(bytes);
     EXPECT_TRUE(text.has_value());
     return text.value_or(QString());

@@ -16,9 +16,11 @@ QByteArray realTableBytes();
 keypad::RomaKanaTable smallTable(const QStringList& doubling, const QStringList& keys);
 
 // Every display step, in order.
-class RecordingDisplay : public keypad::KeyDisplay {
-public:
-    void AddDispKeyBuff(QChar c, const QString& kana) override { steps.append({QString(c), kana}); }
+struct RecordingDisplay {
+    keypad::ShowStep recorder()
+    {
+        return [this](QChar c, const QString& kana) { steps.append({QString(c), kana}); };
+    }
     QVector<QPair<QString, QString>> steps;
 };
 

@@ -18,7 +18,7 @@ protected:
     void SetUp() override { conv.setTable(keypadtest::realTable()); }
 
     RecordingDisplay display;
-    RomaKana conv{&display};
+    RomaKana conv{display.recorder()};
 };
 
 } // namespace
@@ -179,7 +179,7 @@ TEST(RomaKanaSmallTable, MinusWithoutKeyStaysBuffered)
 TEST(RomaKanaSmallTable, NoTableConvertsNothing)
 {
     RecordingDisplay display;
-    RomaKana conv(&display);
+    RomaKana conv(display.recorder());
     EXPECT_EQ(typeInto(conv, "NKAA"), QString());
     EXPECT_TRUE(display.steps.isEmpty());
     EXPECT_TRUE(conv.keyBuff().isEmpty());

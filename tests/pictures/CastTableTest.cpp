@@ -1,5 +1,4 @@
-// The two cast tables: their layout, their agreement with the cast pictures, and the
-// timing differences between the two platform families.
+// The cast table: its layout and its agreement with the cast pictures.
 #include <gtest/gtest.h>
 
 #include "PictureCheck.h"
@@ -37,7 +36,8 @@ const int IntervalFields[] = {11, 13, 17, 19, 21, 22};
 // (the loader takes the first line that begins with the name).
 TEST(CastTable, OneLinePerCastName)
 {
-    for (const char* file : {"CastData.csv", "CastData9X.csv"}) {
+    {
+        const char* file = "CastData.csv";
         const QVector<CastLine> lines = loadTable(file);
         EXPECT_EQ(namesOf(lines), castNames()) << file;
         for (int i = 0; i < lines.size(); ++i)
@@ -51,23 +51,23 @@ TEST(CastTable, OneLinePerCastName)
 // picture; the face casts hold the nine frames that the idle loop and the talking use.
 TEST(CastTable, SizesMatchThePictures)
 {
-    for (const char* file : {"CastData.csv", "CastData9X.csv"})
-        for (const CastLine& line : loadTable(file)) {
-            const QImage picture = programPicture(QStringLiteral("Picture/cast/%1.jpg").arg(line.name));
-            ASSERT_FALSE(picture.isNull()) << "no picture for " << line.name.toStdString();
-            ASSERT_GT(line.width(), 0);
-            EXPECT_EQ(picture.height(), 2 * line.height()) << line.name.toStdString();
-            EXPECT_EQ(picture.width() % line.width(), 0) << line.name.toStdString();
-            const int frames = picture.width() / line.width();
-            EXPECT_GE(line.field(8), 1);
-            EXPECT_LE(line.field(9), line.loopLast());
-            EXPECT_LE(line.loopLast(), frames) << line.name.toStdString();
-            if (faceCastNames().contains(line.name)) {
-                EXPECT_EQ(frames, 9) << line.name.toStdString();
-            }
-            for (int f : IntervalFields)
-                EXPECT_GE(line.field(f), 1) << file << " " << line.name.toStdString() << " field " << f;
+    const char* file = "CastData.csv";
+    for (const CastLine& line : loadTable(file)) {
+        const QImage picture = programPicture(QStringLiteral("Picture/cast/%1.jpg").arg(line.name));
+        ASSERT_FALSE(picture.isNull()) << "no picture for " << line.name.toStdString();
+        ASSERT_GT(line.width(), 0);
+        EXPECT_EQ(picture.height(), 2 * line.height()) << line.name.toStdString();
+        EXPECT_EQ(picture.width() % line.width(), 0) << line.name.toStdString();
+        const int frames = picture.width() / line.width();
+        EXPECT_GE(line.field(8), 1);
+        EXPECT_LE(line.field(9), line.loopLast());
+        EXPECT_LE(line.loopLast(), frames) << line.name.toStdString();
+        if (faceCastNames().contains(line.name)) {
+            EXPECT_EQ(frames, 9) << line.name.toStdString();
         }
+        for (int f : IntervalFields)
+            EXPECT_GE(line.field(f), 1) << file << " " << line.name.toStdString() << " field " << f;
+    }
 }
 
 // A member's faces are copied onto the shown cast, so they share one size and timing; the
@@ -95,27 +95,6 @@ TEST(CastTable, FacesShareOneSizeAndFitBothStages)
     for (int a = 0; a < 4; ++a)
         for (int b = a + 1; b < 4; ++b)
             EXPECT_NE(rests[a], rests[b]);
-}
-
-// The 9x table describes the same casts for a timer that ticks about a quarter as often:
-// the same sizes and loops, intervals about four times shorter.
-TEST(CastTable, NineXTableRunsTheSameMotionsOnFewerTicks)
-{
-    const QVector<CastLine> nt = loadTable("CastData.csv"), nineX = loadTable("CastData9X.csv");
-    ASSERT_EQ(nt.size(), nineX.size());
-    for (int i = 0; i < nt.size(); ++i)
-        for (int field = 2; field <= 22; ++field) {
-            const int a = nt[i].field(field), b = nineX[i].field(field);
-            const bool interval = std::find(std::begin(IntervalFields), std::end(IntervalFields), field)
-                                  != std::end(IntervalFields);
-            const std::string where = nt[i].name.toStdString() + " field " + std::to_string(field);
-            if (interval && a > 2) {
-                EXPECT_LE(3 * b, a) << where;
-                EXPECT_GE(5 * b, a) << where;
-            } else {
-                EXPECT_EQ(a, b) << where;
-            }
-        }
 }
 
 // The table reader of these tests refuses what the game's loader could not use.

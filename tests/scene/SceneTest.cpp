@@ -15,9 +15,8 @@ namespace {
 
 class SceneTest : public GameFixture {
 protected:
-    void build(int platform = 2)
+    void build()
     {
-        game.OSPlatform = platform;
         window.show();
         BuildStage(game);
     }
@@ -55,12 +54,6 @@ TEST_F(SceneTest, BuildStagePaintsTheWindowAndStandsTheFamily)
     const QRgb middleOfSister = stage.pixel(22 + 40, 176 + 60);
     const QImage world = window.picWorld->canvas();
     EXPECT_NE(middleOfSister, world.pixel(22 + 40, 176 + 60));
-}
-
-TEST_F(SceneTest, TheNineXFamilyReadsItsOwnTable)
-{
-    build(1);
-    EXPECT_EQ(game.casts.CastFileName, QStringLiteral("CastData9X.csv"));
 }
 
 TEST_F(SceneTest, RandomFamilyFaceCopiesAFace)
@@ -125,16 +118,6 @@ TEST_F(SceneTest, LeavingGivesUpWhenTheAnimationIsStopped)
     EXPECT_EQ(game.casts[game.scene.AdviserCast].MoveMode, 0);
 }
 
-TEST_F(SceneTest, AnOtherPlatformNamesNoCastTable)
-{
-    game.OSPlatform = 3;
-    DialogScript script;
-    script.answer(form::Answer::Ok);
-    EXPECT_THROW(BuildStage(game), form::ProgramEnded) << "no table, no family: reported, then the end";
-    EXPECT_TRUE(game.casts.CastFileName.isEmpty());
-    EXPECT_EQ(script.titles.size(), 1);
-}
-
 TEST_F(SceneTest, NarrowCellsGiveRollBarsOfWidthZero)
 {
     window.lblCell(0)->setWidth(6);
@@ -160,21 +143,6 @@ TEST_F(SceneTest, TheTalkersAfterEachStage)
     EXPECT_EQ(t.talkers[1].Mark, QStringLiteral("＋"));
     EXPECT_EQ(t.talkers[1].Voice, QStringLiteral("兄声"));
     EXPECT_EQ(t.talkers[1].TalkAnim, game.scene.AdviserCast);
-}
-
-TEST_F(SceneTest, AnOtherPlatformMovesNothing)
-{
-    build();
-    game.OSPlatform = 3;
-    play();
-    EXPECT_EQ(game.casts[game.scene.CloudCast].MoveInterval, 16) << "as the table has it, not set by the scene";
-    const int x = game.casts[game.scene.AdviserCast].X;
-    EnterAdviser(game);
-    SwayAdviser(game);
-    EXPECT_EQ(game.casts[game.scene.AdviserCast].X, x);
-    EXPECT_NE(game.casts[game.scene.AdviserCast].DriftKind, 46);
-    FlashAdviserSpot(game);
-    EXPECT_TRUE(window.picSpotStage->isHidden());
 }
 
 } // namespace

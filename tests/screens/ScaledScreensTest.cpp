@@ -24,7 +24,6 @@ protected:
     // same moment.
     QImage drawScene()
     {
-        game.OSPlatform = 2;
         BuildStage(game);
         ResetTalk(game);
         putUp({playfiles::catSection(1)});

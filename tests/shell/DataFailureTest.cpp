@@ -23,7 +23,6 @@ void expectEndNaming(const std::function<void(Game&)>& start, const QString& fil
     Game game;
     game.frmMain = &window;
     ConnectApplication(game);
-    game.OSPlatform = 2;
     form::resetProgramEnded();
     DialogScript script;
     script.answer(form::Answer::Ok);

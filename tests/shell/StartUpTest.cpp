@@ -88,7 +88,6 @@ TEST_F(StartUpFlow, StartsOnTheKanaSampleFile)
     script.choose(sample(QStringLiteral("サンプル_カナ.kmi")));
     Main(game);
     EXPECT_TRUE(script.titles.isEmpty());
-    EXPECT_EQ(game.OSPlatform, 2);
     EXPECT_EQ(window.tmrTalk.interval(), 15);
     EXPECT_EQ(game.KeypadMode, 1);
     EXPECT_GE(game.CrossCount, 3);

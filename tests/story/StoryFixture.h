@@ -19,7 +19,6 @@ class StoryFixture : public GameFixture {
 protected:
     explicit StoryFixture(int crossCount = 2)
     {
-        game.OSPlatform = 2;
         game.story = &story;
         window.show();
         ConnectMainFormEvents(game);

@@ -34,7 +34,6 @@ void Script::when(std::function<bool()> ready, std::function<void()> action)
 TalkFixture::TalkFixture() : t(talkEngine(game))
 {
     form::Clock::instance().setSpeed(Speed);
-    game.OSPlatform = 2;
     // The adviser's cast, so that animated utterances have a cast to switch.
     CastRecord cast;
     cast.InUse = 1;
