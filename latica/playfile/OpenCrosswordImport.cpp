@@ -161,12 +161,21 @@ void Importer::placeClues(bool across)
     }
 }
 
-// A plain text as a field of the play file's word line: on one line, commas full-width.
-QString fieldText(QString text)
+// A text on one line of the play file: control characters (line ends, NUL, which the
+// reader refuses) as spaces.
+QString oneLine(QString text)
 {
-    text.replace(QLatin1Char(','), QChar(0xFF0C));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+// A plain text as a field of the play file's word line: on one line, commas full-width.
+QString fieldText(const QString& text)
+{
+    return oneLine(text).replace(QLatin1Char(','), QChar(0xFF0C));
 }
 
 // The text of a word along the grid, from one of the per-cell tables.
@@ -204,7 +213,7 @@ void Importer::run()
                   : kana                    ? wordText(m_layout, word, m_written)
                                             : p.Ques[q].Answer;
     }
-    m_out.title = m_c.title;
+    m_out.title = oneLine(m_c.title).trimmed();
     m_out.author = m_c.author;
     m_out.copyright = m_c.copyright;
     m_out.notes = m_c.notes;
@@ -237,7 +246,7 @@ QString plainClueText(const QString& markup)
     static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
     static const QRegularExpression reference(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z]{2,8});"));
     static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n]+"));
-    QString text = markup;
+    QString text = oneLine(markup);
     text.replace(tag, QStringLiteral(" "));
     QString out;
     qsizetype from = 0;
@@ -248,7 +257,7 @@ QString plainClueText(const QString& markup)
         if (name.startsWith(u'#')) {
             bool ok = false;
             const uint code = name.at(1).toLower() == u'x' ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
-            const bool usable = ok && code >= 0x20 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+            const bool usable = ok && code >= 0x20 && !(code >= 0x7F && code < 0xA0) && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
             const char32_t c = code == 0xA0 ? U' ' : char32_t(code);
             if (usable)
                 character = QString::fromUcs4(&c, 1);
