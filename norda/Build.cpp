@@ -1,10 +1,12 @@
 #include "Build.h"
 
-#include "GridCharacters.h"
-#include "GridLayout.h"
+#include "Cp932Text.h"
+#include "PlayFileWriter.h"
 #include "PuzzleSource.h"
 #include "form/Cp932.h"
 #include "playfile/CrossFile.h"
+#include "playfile/GridCharacters.h"
+#include "playfile/GridLayout.h"
 #include "playfile/PlayFileHeader.h"
 
 namespace norda {
@@ -39,29 +41,6 @@ QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar
     return text;
 }
 
-// Reports a text that does not come back from CP932 as written: a character CP932 lacks,
-// or one it stores as another (〜 U+301C comes back as ～ U+FF5E), so that the game
-// would show something else.
-void requireCp932(const QString& what, const QString& text, int line, Diagnostics& d)
-{
-    if (form::fromCp932(form::toCp932(text)) == text)
-        return;
-    for (const uint c : text.toUcs4()) {
-        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
-        bool ok = true;
-        const QString back = form::fromCp932(form::toCp932(character, &ok));
-        if (back == character)
-            continue;
-        const QString code = QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
-        if (!ok)
-            d.error(line, QStringLiteral("%1 holds \"%2\" (%3), which Shift-JIS (CP932) cannot hold").arg(what, character, code));
-        else
-            d.error(line, QStringLiteral("%1 holds \"%2\" (%3), which Shift-JIS (CP932) stores as \"%4\"; write \"%4\"")
-                              .arg(what, character, code, back));
-        return;
-    }
-}
-
 class Builder {
 public:
     Builder(const PuzzleSource& source, Diagnostics& d) : m_source(source), m_d(d)
@@ -78,7 +57,8 @@ public:
     }
 
     bool buildPuzzle(const SourcePuzzle& in, BuiltPuzzle& out);
-    QByteArray write(const std::vector<BuiltPuzzle>& puzzles) const;
+    // The puzzle as the game holds it, its words numbered on from `serial`.
+    Puzzle puzzleOf(const BuiltPuzzle& built, int& serial) const;
 
 private:
     bool readGrid(const SourcePuzzle& in, BuiltPuzzle& out);
@@ -228,82 +208,17 @@ bool Builder::buildPuzzle(const SourcePuzzle& in, BuiltPuzzle& out)
     return m_d.count(Severity::Error) == errorsBefore;
 }
 
-QString numberRow(const std::vector<int>& values, int from, int count)
+Puzzle Builder::puzzleOf(const BuiltPuzzle& built, int& serial) const
 {
-    QStringList items;
-    for (int k = 0; k < count; ++k)
-        items << QString::number(values[from + k]);
-    return items.join(QLatin1Char(','));
-}
-
-QByteArray Builder::write(const std::vector<BuiltPuzzle>& puzzles) const
-{
-    QStringList lines{m_source.title, QString::number(m_source.keypad), QStringLiteral(";ステージ数"),
-                      QString::number(puzzles.size())};
-    int serial = 0;
-    for (size_t n = 1; n <= puzzles.size(); ++n) {
-        const BuiltPuzzle& p = puzzles[n - 1];
-        const GridLayout& g = p.layout;
-        lines << QString() << QStringLiteral(";#%1").arg(n) << QStringLiteral(";升目の数（縦・横）")
-              << QStringLiteral("%1,%2").arg(g.rows).arg(g.columns) << QStringLiteral(";レベル・問題数・縦の最初の問題番号")
-              << QStringLiteral("%1,%2,%3").arg(p.level).arg(g.words.size()).arg(g.downTop)
-              << QStringLiteral(";升目の種類（1:黒 2:横 3:縦 4:交差）");
-        for (int r = 0; r <= g.rows + 1; ++r)
-            lines << numberRow(g.kind, g.index(r, 0), g.lineLength());
-        lines << QStringLiteral(";答え");
-        for (int r = 1; r <= g.rows; ++r) {
-            QString row;
-            for (int c = 1; c <= g.columns; ++c)
-                row += p.stored[g.index(r, c)];
-            lines << row;
-        }
-        lines << QStringLiteral(";横の問題番号");
-        for (int r = 1; r <= g.rows; ++r)
-            lines << numberRow(g.acrossNmb, g.index(r, 1), g.columns);
-        lines << QStringLiteral(";縦の問題番号");
-        for (int r = 1; r <= g.rows; ++r)
-            lines << numberRow(g.downNmb, g.index(r, 1), g.columns);
-        lines << QStringLiteral(";問題（番号・ヒント・答え・ヨミ・ID・CN・BN・QN・AN・SN）");
-        const QString sn = QStringLiteral("%1,W%2xH%3").arg(m_source.title).arg(g.columns).arg(g.rows);
-        for (size_t q = 1; q <= g.words.size(); ++q) {
-            const WordText& w = p.words[q - 1];
-            const QString id = (kana() ? QStringLiteral("K") : QStringLiteral("E"))
-                             + QStringLiteral("%1").arg(++serial, 4, 10, QLatin1Char('0'));
-            lines << QStringList{QString::number(q), w.clue, w.answer, w.reading, id, QStringLiteral("0"),
-                                 g.words[q - 1].across ? QStringLiteral("1") : QStringLiteral("2"), QString::number(q),
-                                 QString::number(g.words[q - 1].length), sn}
-                         .join(QLatin1Char(','));
-        }
+    Puzzle p = layoutPuzzle(built.layout, built.stored, built.level);
+    for (int q = 1; q <= p.QuesNmbMax; ++q) {
+        const WordText& w = built.words[q - 1];
+        p.Ques[q].QuesText = w.clue;
+        p.Ques[q].AnswerText = w.answer;
+        p.Ques[q].Reading = w.reading;
     }
-    return form::toCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-}
-
-// Reads the written file back with the game's reader: every puzzle must read clean and
-// give the words and clues it was built from.
-void verifyReadBack(const QByteArray& bytes, const std::vector<BuiltPuzzle>& puzzles, Diagnostics& d)
-{
-    const PlayFileText text = decodePlayFile(bytes);
-    const PlayFileHeader header = text.ok ? parsePlayFileHeader(text.lines) : PlayFileHeader{};
-    if (!text.ok || !header.ok || header.crossCount != int(puzzles.size())) {
-        d.error(0, QStringLiteral("internal fault: the written header does not read back (%1)")
-                       .arg(text.ok ? header.error : text.problem.text()));
-        return;
-    }
-    for (size_t n = 1; n <= puzzles.size(); ++n) {
-        const CrossReadResult read = parseCrossLines(text.lines, int(n));
-        const BuiltPuzzle& built = puzzles[n - 1];
-        QString difference = read.error;
-        if (read.ok && read.puzzle.QuesNmbMax != int(built.words.size()))
-            difference = QStringLiteral("%1 words instead of %2").arg(read.puzzle.QuesNmbMax).arg(built.words.size());
-        for (int q = 1; read.ok && difference.isEmpty() && q <= read.puzzle.QuesNmbMax; ++q) {
-            const QuesData& w = read.puzzle.Ques[q];
-            const QString answer = wordText(built.layout, built.layout.words[q - 1], built.stored);
-            if (w.Answer != answer || w.QuesText != built.words[q - 1].clue)
-                difference = QStringLiteral("word %1 reads as \"%2\" with the clue \"%3\"").arg(q).arg(w.Answer, w.QuesText);
-        }
-        if (!difference.isEmpty())
-            d.error(0, QStringLiteral("internal fault: puzzle %1 does not read back as built: %2").arg(n).arg(difference));
-    }
+    setWordFields(p, m_source.title, m_source.keypad, serial);
+    return p;
 }
 
 } // namespace
@@ -330,8 +245,13 @@ BuildResult buildPlayFile(const QByteArray& sourceBytes)
         d.error(source.puzzles[MaxCrossCount].line, QStringLiteral("a play file holds at most %1 puzzles").arg(MaxCrossCount));
     if (d.hasErrors())
         return result;
-    QByteArray bytes = builder.write(puzzles);
-    verifyReadBack(bytes, puzzles, d);
+    std::vector<Puzzle> built;
+    int serial = 0;
+    for (const BuiltPuzzle& puzzle : puzzles)
+        built.push_back(builder.puzzleOf(puzzle, serial));
+    QByteArray bytes = writePlayFile(source.title, source.keypad, built);
+    if (const QString fault = readBackFault(bytes, built); !fault.isEmpty())
+        d.error(0, QStringLiteral("internal fault: %1").arg(fault));
     if (!d.hasErrors())
         result.playFile = std::move(bytes);
     return result;

@@ -1,7 +1,8 @@
 #include "Check.h"
 
-#include "GridCharacters.h"
-#include "GridLayout.h"
+#include "TypeableKana.h"
+#include "playfile/GridCharacters.h"
+#include "playfile/GridLayout.h"
 #include "keypad/RomaKana.h"
 #include "playfile/CrossFile.h"
 #include "playfile/PlayFileHeader.h"

@@ -1,11 +1,16 @@
 // norda: the puzzle author's tool. "norda build" turns a puzzle source into a play file;
-// "norda check" reads play files by the game's rules and reports every problem.
+// "norda check" reads play files by the game's rules and reports every problem; "norda
+// import" and "norda export" bring puzzles in from and out to .ipuz and .puz files.
 #include "Build.h"
 #include "Check.h"
+#include "Export.h"
+#include "Import.h"
 #include "keypad/RomaKana.h"
 #include "playfile/CrossFile.h"
+#include "playfile/OpenCrosswordImport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,6 +26,9 @@ constexpr qint64 MaxSourceBytes = 16 * 1024 * 1024;
 const char* const Usage =
     "usage: norda build SOURCE.txt -o FILE.kmi   turn a puzzle source into a play file\n"
     "       norda check FILE.kmi...              report every problem of play files\n"
+    "       norda import FILE.ipuz|FILE.puz... -o OUT.kmi [--title T]\n"
+    "                                            put open crosswords into one play file\n"
+    "       norda export FILE.kmi -o FOLDER      write each puzzle as an .ipuz file\n"
     "exit status: 0 clean, 1 problems found, 2 bad arguments\n";
 
 void print(FILE* to, const QString& text)
@@ -88,6 +96,85 @@ int build(const QStringList& args)
     return Clean;
 }
 
+// Writes a whole file or nothing: a failed write leaves an older file as it was.
+bool writeOutput(const QString& path, const QByteArray& bytes, const QString& what)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        print(stderr, QStringLiteral("%1: error: cannot write the %2 (%3)\n").arg(path, what, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+int importFiles(const QStringList& args)
+{
+    QStringList inputs;
+    QString output, title;
+    bool titled = false;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("-o") || args[i] == QLatin1String("--title")) {
+            const bool out = args[i] == QLatin1String("-o");
+            if (i + 1 >= args.size() || (out ? !output.isEmpty() : titled))
+                return badArguments(out ? QStringLiteral("import takes one -o OUT.kmi") : QStringLiteral("import takes one --title T"));
+            (out ? output : title) = args[++i];
+            titled = titled || !out;
+        } else if (args[i].startsWith(QLatin1Char('-'))) {
+            return badArguments(QStringLiteral("import does not take \"%1\"").arg(args[i]));
+        } else if (!isOpenCrosswordPath(args[i])) {
+            return badArguments(QStringLiteral("import reads .ipuz and .puz files, not \"%1\"").arg(args[i]));
+        } else {
+            inputs << args[i];
+        }
+    }
+    if (inputs.isEmpty() || output.isEmpty())
+        return badArguments(QStringLiteral("import needs one or more .ipuz or .puz files and -o OUT.kmi"));
+    if (titled && title.trimmed().isEmpty())
+        return badArguments(QStringLiteral("the --title is empty"));
+    const norda::ImportResult result = norda::importPlayFile(inputs, title);
+    print(stderr, result.messages);
+    if (result.playFile.isEmpty() || !writeOutput(output, result.playFile, QStringLiteral("play file")))
+        return Problems;
+    return Clean;
+}
+
+int exportFile(const QStringList& args)
+{
+    QString input, folder;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("-o")) {
+            if (i + 1 >= args.size() || !folder.isEmpty())
+                return badArguments(QStringLiteral("export takes one -o FOLDER"));
+            folder = args[++i];
+        } else if (args[i].startsWith(QLatin1Char('-')) || !input.isEmpty()) {
+            return badArguments(QStringLiteral("export does not take \"%1\"").arg(args[i]));
+        } else {
+            input = args[i];
+        }
+    }
+    if (input.isEmpty() || folder.isEmpty())
+        return badArguments(QStringLiteral("export needs a play file and -o FOLDER"));
+    QByteArray bytes;
+    QString error;
+    if (!readInput(input, MaxPlayFileBytes, &bytes, &error)) {
+        print(stderr, QStringLiteral("%1: error: %2\n").arg(input, error));
+        return Problems;
+    }
+    const norda::ExportResult result = norda::exportIpuz(bytes, QFileInfo(input).completeBaseName());
+    print(stderr, result.diagnostics.format(input));
+    if (result.files.empty())
+        return Problems;
+    if (!QDir().mkpath(folder)) {
+        print(stderr, QStringLiteral("%1: error: cannot make the folder\n").arg(folder));
+        return Problems;
+    }
+    for (const norda::ExportedFile& file : result.files) {
+        if (!writeOutput(QDir(folder).filePath(file.name), file.bytes, QStringLiteral(".ipuz file")))
+            return Problems;
+    }
+    return Clean;
+}
+
 int check(const QStringList& files)
 {
     if (files.isEmpty())
@@ -132,6 +219,10 @@ int main(int argc, char** argv)
         return build(args);
     if (verb == QLatin1String("check"))
         return check(args);
+    if (verb == QLatin1String("import"))
+        return importFiles(args);
+    if (verb == QLatin1String("export"))
+        return exportFile(args);
     if (verb == QLatin1String("--help") || verb == QLatin1String("-h")) {
         std::fputs(Usage, stdout);
         return Clean;

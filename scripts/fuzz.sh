@@ -33,10 +33,11 @@ cmake --build "$build" --target fuzz_all -j 2
 declare -A max_len=(
   [record_file]=4096 [romakana_table]=16384 [cast_table]=8192 [talk_data]=16384
   [talk_print]=4096 [talkbuild_source]=16384 [play_puzzle]=32768 [play_file]=32768
+  [ipuz_file]=16384
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(record_file romakana_table cast_table talk_data talk_print talkbuild_source play_puzzle play_file)
+  targets=(record_file romakana_table cast_table talk_data talk_print talkbuild_source play_puzzle play_file ipuz_file)
 fi
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy

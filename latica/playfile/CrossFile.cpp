@@ -1,6 +1,7 @@
 #include "CrossFile.h"
 
 #include "ItemReader.h"
+#include "OpenCrosswordImport.h"
 #include "form/Cp932.h"
 
 #include <QFile>
@@ -380,6 +381,21 @@ CrossReadResult parseCrossFile(const QByteArray& bytes, int n)
 CrossReadResult readCrossFileAt(const QString& path, int n)
 {
     CrossReadResult result;
+    if (isOpenCrosswordPath(path)) {
+        // An open crossword is a play file of one puzzle.
+        ImportedCrossword imported = importOpenCrosswordFile(path);
+        if (!imported.ok)
+            result.error = imported.error;
+        else if (n != 1)
+            result.error = QStringLiteral("%1 holds one puzzle; there is no puzzle %2").arg(path).arg(n);
+        else
+            result.puzzle = std::move(imported.puzzle);
+        result.ok = result.error.isEmpty();
+        result.complete = result.ok;
+        if (!result.ok)
+            result.problems.push_back({0, result.error});
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("cannot open %1").arg(path);

@@ -8,8 +8,12 @@
 // terms. Each reader fills one; the import turns it into the game's puzzle model.
 
 struct OpenClue {
-    int number = 0;  // the number of the cell the word starts in, counted as the format does
+    int number = 0;  // the number of the cell the word starts in, counted as the format does;
+                     // 0 when the file gives none: the clue takes the word of its place
     QString text;    // as the file gives it (markup is removed by the import)
+    // The game's own answer text and reading of the word, where the file keeps them (an
+    // .ipuz written by norda export); empty otherwise.
+    QString answer, reading;
 };
 
 struct OpenCrossword {
@@ -19,6 +23,7 @@ struct OpenCrossword {
     std::vector<QString> solution;
     std::vector<OpenClue> across, down;
     QString title, author, copyright, notes;
+    QString difficulty;  // as the file gives it; norda export writes the level
 };
 
 struct OpenCrosswordRead {

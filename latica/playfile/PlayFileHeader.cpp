@@ -1,6 +1,7 @@
 #include "PlayFileHeader.h"
 
 #include "CrossFile.h"
+#include "OpenCrosswordImport.h"
 #include "form/Cp932.h"
 
 #include <QFile>
@@ -49,6 +50,15 @@ PlayFileHeader parsePlayFileHeader(const QStringList& lines)
 PlayFileHeader readPlayFileHeader(const QString& path)
 {
     PlayFileHeader header;
+    if (isOpenCrosswordPath(path)) {
+        // An open crossword plays as a play file with one puzzle.
+        const ImportedCrossword imported = importOpenCrosswordFile(path);
+        header.ok = imported.ok;
+        header.error = imported.ok ? QString() : QStringLiteral("%1: %2").arg(path, imported.error);
+        header.keypadMode = imported.keypadMode;
+        header.crossCount = imported.ok ? 1 : 0;
+        return header;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         header.error = QStringLiteral("cannot open %1").arg(path);
@@ -84,6 +94,8 @@ PlayFileHeader playFileHeaderOf(const QByteArray& bytes)
 
 QString checkPlayFile(const QString& path)
 {
+    if (isOpenCrosswordPath(path))
+        return importOpenCrosswordFile(path).error;
     const PlayFileHeader header = readPlayFileHeader(path);
     if (!header.ok)
         return header.error;

@@ -25,7 +25,9 @@ PlayFileHeader parsePlayFileHeader(const QStringList& lines);
 // Reads the header from the start of a play file's bytes: its first four lines, each
 // decoded on its own.
 PlayFileHeader playFileHeaderOf(const QByteArray& bytes);
-// Reads the header of a file; a file that cannot be read is not ok either.
+// Reads the header of a file; a file that cannot be read is not ok either. An open
+// crossword file (.ipuz, .puz) reads as a play file of one puzzle, its keypad mode from
+// the import, and so it does for checkPlayFile and readCrossFileAt.
 PlayFileHeader readPlayFileHeader(const QString& path);
 
 // Reads the header and every puzzle it announces: the first fault found, or empty when

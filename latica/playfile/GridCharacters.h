@@ -1,15 +1,9 @@
 #pragma once
 #include <QChar>
-#include <QSet>
 #include <QString>
 
-namespace keypad {
-struct RomaKanaTable;
-}
-
-namespace norda {
-
-// The characters a play file's answer grid holds, and what a player can put there.
+// The characters a play file's answer grid holds, and what a player can put there; norda
+// and the import of open crossword files share them.
 
 const QChar BlackSquare(0x25A0);  // ■
 const QChar LongVowel(0x30FC);    // ー
@@ -24,11 +18,6 @@ QChar largeKana(QChar c);
 QChar fullWidthCapital(QChar c);
 // Whether a grid character of a letter file is one a player can type (Ａ..Ｚ).
 bool isGridLetter(QChar c);
-
-// Every grid character the romaji keypad can produce with this table: the grid kana of
-// each key and what the conversion makes of two letters typed from an empty buffer (a
-// doubled consonant, a syllabic N).
-QSet<QChar> typeableKana(const keypad::RomaKanaTable& table);
 
 // The longest clue the clue label shows whole. The game shows the clue in a 512 x 98 pixel
 // label, wrapping anywhere, at 14, 12 or 10 points as the clue grows; at its smallest font,
@@ -45,5 +34,3 @@ constexpr int MaxClueCharacters = ClueCharactersPerLine * ClueLines;
 
 // The length of a text in characters (a character beyond the basic plane counts once).
 int characterCount(const QString& text);
-
-} // namespace norda

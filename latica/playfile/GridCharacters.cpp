@@ -1,9 +1,5 @@
 #include "GridCharacters.h"
 
-#include "keypad/RomaKana.h"
-
-namespace norda {
-
 bool isKatakana(QChar c)
 {
     return (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6) || c == LongVowel;
@@ -36,34 +32,6 @@ bool isGridLetter(QChar c)
     return c.unicode() >= 0xFF21 && c.unicode() <= 0xFF3A;
 }
 
-QSet<QChar> typeableKana(const keypad::RomaKanaTable& table)
-{
-    QSet<QChar> kana;
-    const auto collect = [&kana](const QString& grid) {
-        for (QChar c : grid)
-            kana.insert(c);
-    };
-    keypad::RomaKana conversion;
-    conversion.setTable(table);
-    for (const auto* section : {&table.one, &table.two, &table.three}) {
-        for (const keypad::RomaKanaEntry& entry : *section) {
-            conversion.clearKeyBuff();
-            for (QChar c : entry.key)
-                collect(conversion.RomaKanaConvWChr(c));
-        }
-    }
-    // Rules of the conversion beyond the table show with two keys.
-    const QString keys = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ-");
-    for (QChar first : keys) {
-        for (QChar second : keys) {
-            conversion.clearKeyBuff();
-            collect(conversion.RomaKanaConvWChr(first));
-            collect(conversion.RomaKanaConvWChr(second));
-        }
-    }
-    return kana;
-}
-
 int characterCount(const QString& text)
 {
     int count = 0;
@@ -74,5 +42,3 @@ int characterCount(const QString& text)
     }
     return count;
 }
-
-} // namespace norda
