@@ -1,10 +1,10 @@
 #include "CrossTitle.h"
 
+#include "playfile/PlayFileName.h"
+
 QString crossTitleCaption(const QString& playFileTitle, int n)
 {
-    const int dot = playFileTitle.indexOf(u'.');
-    const QString base = dot < 0 ? playFileTitle : playFileTitle.left(dot);
-    return base + QStringLiteral(" [") + QString::number(n) + QStringLiteral("]");
+    return playFileBaseName(playFileTitle) + QStringLiteral(" [") + QString::number(n) + QStringLiteral("]");
 }
 
 std::optional<QString> crossLevelCaption(int level)

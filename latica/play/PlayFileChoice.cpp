@@ -7,6 +7,7 @@
 #include "model/Game.h"
 #include "model/PlayFilePath.h"
 #include "playfile/PlayFileHeader.h"
+#include "playfile/PlayFileName.h"
 #include "window/Messages.h"
 
 #include <QDir>
@@ -16,9 +17,7 @@
 void splitPlayFilePath(const QString& path, QString& title, QString& folder)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName();
-    const int dot = name.indexOf(u'.');
-    title = (dot < 0 ? name : name.left(dot)) + QStringLiteral(".kmi");
+    title = playFileTitleFor(info.fileName());
     folder = info.absolutePath() + QDir::separator();
 }
 
@@ -27,7 +26,7 @@ int ShowFileDialog(Game&, int kind, QString& title, QString& folder)
     if (kind != 1)
         return 0;
     const QString chosen = form::openFileDialog(
-        QString(), form::ProgramFolder::path(), QStringLiteral("Kumi ﾌｧｲﾙ を指定してください (*.kmi)"));
+        QString(), form::ProgramFolder::path(), QStringLiteral("Kumi ﾌｧｲﾙ を指定してください (*.kmi *.ipuz *.puz)"));
     if (chosen.isEmpty())
         return 0;
     splitPlayFilePath(chosen, title, folder);

@@ -2,6 +2,7 @@
 
 #include "form/Cp932.h"
 #include "playfile/CrossFile.h"
+#include "playfile/PlayFileName.h"
 #include "playfile/Puzzle.h"
 
 #include <QFile>
@@ -104,8 +105,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 
 QString fileNameFor(const QString& playFileTitle)
 {
-    const qsizetype dot = playFileTitle.indexOf(QLatin1Char('.'));
-    return (dot < 0 ? playFileTitle : playFileTitle.left(dot)) + QStringLiteral(".sav");
+    return playFileBaseName(playFileTitle) + QStringLiteral(".sav");
 }
 
 ReadResult parse(const QByteArray& bytes)

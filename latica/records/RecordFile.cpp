@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 
 #include "form/Cp932.h"
+#include "playfile/PlayFileName.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -25,8 +26,7 @@ QString commentLine(int kind)
 
 QString fileNameFor(const QString& playFileTitle)
 {
-    const qsizetype dot = playFileTitle.indexOf(QLatin1Char('.'));
-    return (dot < 0 ? playFileTitle : playFileTitle.left(dot)) + QStringLiteral(".log");
+    return playFileBaseName(playFileTitle) + QStringLiteral(".log");
 }
 
 QStringList newRecord(int kind, int crossCount)

@@ -25,6 +25,7 @@
 #include "play/Scoring.h"
 #include "play/SetCross.h"
 #include "play/TimedEvents.h"
+#include "playfile/PlayFileName.h"
 #include "records/Records.h"
 #include "stage/BuildStage.h"
 #include "stage/PlayScene.h"
@@ -137,7 +138,7 @@ void Story::RunOpening()
     AdviserTalk(1212);
 
     ChooseReadablePlayFile(game);
-    game.frmMain->lblTitle->setCaption(game.PlayFileTitle.section(QLatin1Char('.'), 0, 0));
+    game.frmMain->lblTitle->setCaption(playFileBaseName(game.PlayFileTitle));
     game.CrossCount = GetCrossCount(game);
     game.CrossSolved.assign(size_t(game.CrossCount) + 1, 0);
     if (SetRecordFile(game) == 0 || LoadRecord(game) == 0)

@@ -1,8 +1,8 @@
-// The first puzzle of a play file of the collection played to completion, headless, through
-// the real windows: the opening, every answer typed on the keyboard (romaji for a kana
-// file), "完 成" and the scoring. Run by hand for one file at a time (LATICA_PLAY_FILE, the
-// file's name in the program folder; LATICA_SHOT, where to save the full board as a
-// picture); left out of the ordinary runs.
+// A puzzle played to completion, headless, through the real windows: the opening, every
+// answer typed on the keyboard (romaji for a kana file), "完 成" and the scoring. The
+// collection's play files are run by hand, one at a time (LATICA_PLAY_FILE, the file's
+// name in the program folder; LATICA_SHOT, where to save the full board as a picture),
+// left out of the ordinary runs; an open crossword (.puz) chosen in the dialog runs always.
 #include "support/DialogScript.h"
 #include "support/GameFixture.h"
 #include "support/TestSupport.h"
@@ -56,6 +56,29 @@ protected:
         ASSERT_TRUE(form::waitUntil([this] { return game.play.PendingInput.isEmpty() && game.play.MasBusy == 0; }, 60));
     }
 
+    // Types every answer of the puzzle on the board and checks that the board holds them.
+    void fillTheBoard()
+    {
+        const Puzzle& p = game.cross;
+        for (int w = 1; w <= p.QuesNmbMax; ++w) {
+            waitForTheBoard();
+            ASSERT_NO_FATAL_FAILURE(selectWord(w));
+            for (const QChar c : p.Ques[w].Answer) {
+                if (game.KeypadMode == 1) {
+                    const QString letters = romajiFor(c);
+                    ASSERT_FALSE(letters.isEmpty()) << "no key writes " << QString(c).toStdString();
+                    typeLetters(letters);
+                } else {
+                    typeLetters(QString(QChar(c.unicode() - 0xFF21 + 'A')));
+                }
+            }
+        }
+        waitForTheBoard();
+        for (int i = 0; i < int(p.Mas.size()); ++i)
+            ASSERT_EQ(p.Mas[size_t(i)].Entry, p.Mas[size_t(i)].Kind == 1 ? p.Mas[size_t(i)].Entry : p.Mas[size_t(i)].Answer)
+                << "cell " << i;
+    }
+
     Story story{game};
     KeypadForm keypad{[] {}, nullptr};
     keypad::RomaKanaTable table;
@@ -74,24 +97,7 @@ TEST_F(CollectionPlay, DISABLED_TheFirstPuzzleToCompletion)
     dialogs.choose(playFile);
     Main(game);
     ASSERT_EQ(game.CurCross, 1);
-    const Puzzle& p = game.cross;
-    for (int w = 1; w <= p.QuesNmbMax; ++w) {
-        waitForTheBoard();
-        ASSERT_NO_FATAL_FAILURE(selectWord(w));
-        for (const QChar c : p.Ques[w].Answer) {
-            if (game.KeypadMode == 1) {
-                const QString letters = romajiFor(c);
-                ASSERT_FALSE(letters.isEmpty()) << "no key writes " << QString(c).toStdString();
-                typeLetters(letters);
-            } else {
-                typeLetters(QString(QChar(c.unicode() - 0xFF21 + 'A')));
-            }
-        }
-    }
-    waitForTheBoard();
-    for (int i = 0; i < int(p.Mas.size()); ++i)
-        ASSERT_EQ(p.Mas[size_t(i)].Entry, p.Mas[size_t(i)].Kind == 1 ? p.Mas[size_t(i)].Entry : p.Mas[size_t(i)].Answer)
-            << "cell " << i;
+    ASSERT_NO_FATAL_FAILURE(fillTheBoard());
     const QString shot = qEnvironmentVariable("LATICA_SHOT");
     if (!shot.isEmpty())
         window.grab().save(shot);
@@ -100,6 +106,29 @@ TEST_F(CollectionPlay, DISABLED_TheFirstPuzzleToCompletion)
     ASSERT_TRUE(record::read(scratch(QFileInfo(name).completeBaseName() + QStringLiteral(".log")), lines));
     EXPECT_TRUE(lines.value(4).startsWith(QStringLiteral("1"))) << lines.value(4).toStdString();
     EXPECT_TRUE(game.CurCross == 2 || form::programEnded()) << "the next puzzle is put up";
+}
+
+// The dialog lists open crosswords too; one chosen there is a play file of one puzzle: its
+// name titles the board, it is scored like any puzzle, and its record lies beside it,
+// named from its name without the extension.
+TEST_F(CollectionPlay, APuzChosenInTheDialogIsPlayedAndItsRecordLiesBesideIt)
+{
+    const QString name = QStringLiteral("school.2026-12-08.puz");
+    const QString puz = scratch(name);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LATICA_TESTS_DIR "/openformats/puz/crossword_15x15.puz"), puz));
+    DialogScript dialogs;
+    dialogs.choose(puz);
+    Main(game);
+    ASSERT_EQ(game.CurCross, 1);
+    EXPECT_EQ(game.CrossCount, 1);
+    EXPECT_EQ(game.KeypadMode, 0);
+    EXPECT_EQ(window.lblTitle->caption(), QStringLiteral("school.2026-12-08 [1]"));
+    ASSERT_NO_FATAL_FAILURE(fillTheBoard());
+    testsupport::click(window.lblAnswerOpen);
+    QStringList lines;
+    ASSERT_TRUE(record::read(scratch(QStringLiteral("school.2026-12-08.log")), lines));
+    EXPECT_EQ(lines.value(4), QStringLiteral("1")) << lines.value(4).toStdString();
+    EXPECT_TRUE(form::programEnded()) << "the only puzzle solved: the game ends";
 }
 
 } // namespace

@@ -59,6 +59,9 @@ TEST(PlayFilePath, TitleIsTheNameUpToItsFirstDotWithALowerCaseExtension)
     EXPECT_EQ(folder, QStringLiteral("/games/"));
     splitPlayFilePath(QStringLiteral("/games/Puzzle.KMI"), title, folder);
     EXPECT_EQ(title, QStringLiteral("Puzzle.kmi"));
+    // An open crossword keeps its whole name, dots and all.
+    splitPlayFilePath(QStringLiteral("/games/daily.2026.IPUZ"), title, folder);
+    EXPECT_EQ(title, QStringLiteral("daily.2026.IPUZ"));
 }
 
 // Main with the story, and a player who clicks through the opening: the sister as
