@@ -105,7 +105,7 @@ TEST(PuzReader, RefusesDamagedLockedRebusAndMiscountedFilesWithTheirReason)
         EXPECT_TRUE(r.error.contains(c.reason)) << c.file << ": " << r.error.toStdString();
     }
 
-    // Header fields that are read before any checksum.
+    // What is read before the file checksum: the header, the solution's letters.
     const QByteArray good = fixture(QStringLiteral("crossword_21x21.puz"));
     const auto refusal = [&](qsizetype at, char value) {
         QByteArray bytes = good;
@@ -116,6 +116,7 @@ TEST(PuzReader, RefusesDamagedLockedRebusAndMiscountedFilesWithTheirReason)
     EXPECT_TRUE(refusal(0x2C, 0).contains(QStringLiteral("the grid is 0 x 21")));
     EXPECT_TRUE(refusal(0x2D, 100).contains(QStringLiteral("the grid is 21 x 100")));
     EXPECT_TRUE(readPuz(good.left(51)).error.contains(QStringLiteral("51 bytes, fewer than the 52")));
+    EXPECT_TRUE(refusal(0x34 + 10, '-').contains(QStringLiteral("row 1 column 11 of the solution")));
     // Before version 1.3 the notes are not part of the file checksum.
     EXPECT_TRUE(refusal(0x1A, '2').contains(QStringLiteral("the file checksum (byte 0)")));
 }
