@@ -6,9 +6,10 @@
 // puzjs lays out the header, the solution and player grids, the strings in clue order and
 // the extra sections (GRBS, RTBL, GEXT). It leaves parts of the file as stubs, which this
 // script completes after puzjs has written it, each by a byte edit named in finish():
-// the number of clues (puzjs writes it big-endian), the version string, the player grid's blocks, the notes (puzjs writes the copyright in
-// their place), the extra sections' framing (puzjs writes the length big-endian, no
-// checksum and no closing NUL) and the checksums. The faulty files are made from finished
+// the number of clues (puzjs writes it big-endian), the version string, the player grid's
+// blocks, the notes (puzjs writes the copyright in their place), the extra sections'
+// framing (puzjs writes the length big-endian, no checksum and no closing NUL) and the
+// checksums. The faulty files are made from finished
 // ones by the edits in main(). Every good file is read back with puzjs's own reader, which
 // numbers the grid by itself, and must give the grid and the numbered clues written here;
 // those go to expected.json for the test.
@@ -179,7 +180,7 @@ function layOut(words, size) {
     waiting = left;
   }
   const grid = cell.map((row) => row.map((x) => (x === null ? '.' : x)));
-  return { grid, placed: words.filter((word) => !waiting.includes(word) || word === head) };
+  return { grid, placed: words.filter((word) => !waiting.includes(word)) };
 }
 
 // The words of a grid with their standard numbers: a white cell starts an across word when
