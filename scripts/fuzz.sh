@@ -27,17 +27,21 @@ fi
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLATICA_FUZZ=ON -DLATICA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target fuzz_all -j 2
+# Only the targets named, when some are.
+programs=(fuzz_all)
+if [ $# -gt 0 ]; then programs=("${@/#/fuzz_}"); fi
+cmake --build "$build" --target "${programs[@]}" -j 2
 
 # Longest input of each format.
 declare -A max_len=(
   [record_file]=4096 [romakana_table]=16384 [cast_table]=8192 [talk_data]=16384
   [talk_print]=4096 [talkbuild_source]=16384 [play_puzzle]=32768 [play_file]=32768
-  [ipuz_file]=16384
+  [ipuz_file]=16384 [puz_file]=32768
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(record_file romakana_table cast_table talk_data talk_print talkbuild_source play_puzzle play_file ipuz_file)
+  targets=(record_file romakana_table cast_table talk_data talk_print talkbuild_source play_puzzle play_file ipuz_file
+    puz_file)
 fi
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
