@@ -112,10 +112,16 @@ OpenCrossword PuzReader::read()
     m_out.notes = QString::fromLatin1(m_notes.bytes);
     size_t next = 0;
     for (const Start& start : m_starts) {
-        if (start.across)
-            m_out.across.push_back({start.number, QString::fromLatin1(m_clues[next++].bytes)});
-        if (start.down)
-            m_out.down.push_back({start.number, QString::fromLatin1(m_clues[next++].bytes)});
+        OpenClue clue;
+        clue.number = start.number;
+        if (start.across) {
+            clue.text = QString::fromLatin1(m_clues[next++].bytes);
+            m_out.across.push_back(clue);
+        }
+        if (start.down) {
+            clue.text = QString::fromLatin1(m_clues[next++].bytes);
+            m_out.down.push_back(clue);
+        }
     }
     return m_out;
 }
