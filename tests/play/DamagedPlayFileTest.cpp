@@ -141,4 +141,25 @@ TEST_F(DamagedPlayFileFlow, YesChoosesAgainAndAGoodFilePlays)
     EXPECT_EQ(game.PlayActive, 1);
 }
 
+// An open crossword that cannot be imported is a damaged play file: message 103, and the
+// importer's reason on stderr.
+TEST_F(DamagedPlayFileFlow, AnOpenCrosswordThatCannotBeImportedGets103AndItsReasonOnStderr)
+{
+    const QString locked = scratch(QStringLiteral("locked.puz"));
+    const QString good = scratch(QStringLiteral("good.kmi"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LATICA_TESTS_DIR "/openformats/puz/scrambled.puz"), locked));
+    testsupport::writeFile(good, playfiles::file(1, {playfiles::catSection(1)}));
+    DialogScript script;
+    script.choose(locked);
+    script.answer(form::Answer::Yes);
+    script.choose(good);
+    testing::internal::CaptureStderr();
+    Main(game);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(script.titles, QStringList{QStringLiteral("報告：ファイルが読めません")});
+    EXPECT_NE(said.find("locked.puz: "), std::string::npos) << said;
+    EXPECT_NE(said.find("scrambled"), std::string::npos) << said;
+    EXPECT_EQ(game.PlayFileTitle, QStringLiteral("good.kmi"));
+}
+
 } // namespace
