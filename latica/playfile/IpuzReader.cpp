@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace {
 
 // Thrown with the reason the file is refused.
@@ -46,7 +48,8 @@ bool wholeNumber(const QJsonValue& value, int& number)
 {
     if (value.isDouble()) {
         const double d = value.toDouble();
-        if (d != double(qint64(d)) || d < 0 || d > 1e6)
+        // The range first: a huge number (or NaN) does not convert to an integer.
+        if (!(d >= 0 && d <= 1e6) || d != std::floor(d))
             return false;
         number = int(d);
         return true;
