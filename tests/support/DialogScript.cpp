@@ -4,6 +4,8 @@
 #include "form/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -66,6 +68,14 @@ DialogScript::DialogScript()
             dialog.reject();
             return;
         }
+        // A player can pick only what the dialog lists.
+        QStringList patterns;
+        for (const QString& filter : dialog.nameFilters()) {
+            const QString inside = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+            patterns += inside.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        }
+        if (!QDir::match(patterns, QFileInfo(path).fileName()))
+            ADD_FAILURE() << "the open dialog does not list " << path.toStdString();
         dialog.selectFile(path);
         QMetaObject::invokeMethod(&dialog, "accept");
     });
