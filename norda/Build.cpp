@@ -7,6 +7,7 @@
 #include "playfile/CrossFile.h"
 #include "playfile/GridCharacters.h"
 #include "playfile/GridLayout.h"
+#include "playfile/GridLayout.h"
 #include "playfile/PlayFileHeader.h"
 
 namespace norda {
@@ -25,21 +26,6 @@ struct BuiltPuzzle {
     std::vector<QChar> written;  // per cell index: the character as the source writes it
     std::vector<WordText> words; // word q is words[q - 1]
 };
-
-QString cellName(int row, int column)
-{
-    return QStringLiteral("row %1 column %2").arg(row).arg(column);
-}
-
-// The text of a word along the grid, from one of the per-cell tables.
-QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar>& cells)
-{
-    const int step = w.across ? 1 : g.lineLength();
-    QString text;
-    for (int k = 0; k < w.length; ++k)
-        text += cells[w.start + k * step];
-    return text;
-}
 
 class Builder {
 public:

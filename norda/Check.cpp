@@ -365,6 +365,21 @@ void reportMissingSections(const QHash<int, int>& markers, int count, Diagnostic
 
 } // namespace
 
+bool readPlayFileStart(const QByteArray& bytes, Diagnostics& d, PlayFileText& text, PlayFileHeader& header)
+{
+    text = decodePlayFile(bytes);
+    if (!text.ok) {
+        d.error(text.problem.line, text.problem.message);
+        return false;
+    }
+    header = parsePlayFileHeader(text.lines);
+    if (!header.ok) {
+        d.error(header.errorLine, header.error);
+        return false;
+    }
+    return true;
+}
+
 CheckResult checkPlayFile(const QByteArray& bytes, KanaTyping& typing)
 {
     CheckResult result;
@@ -374,16 +389,10 @@ CheckResult checkPlayFile(const QByteArray& bytes, KanaTyping& typing)
                        .arg(bytes.size()).arg(MaxPlayFileBytes));
         return result;
     }
-    const PlayFileText text = decodePlayFile(bytes);
-    if (!text.ok) {
-        d.error(text.problem.line, text.problem.message);
+    PlayFileText text;
+    PlayFileHeader header;
+    if (!readPlayFileStart(bytes, d, text, header))
         return result;
-    }
-    const PlayFileHeader header = parsePlayFileHeader(text.lines);
-    if (!header.ok) {
-        d.error(header.errorLine, header.error);
-        return result;
-    }
     result.puzzles = header.crossCount;
     // The game reads the number the line starts with: "1,かな" is a kana file; a line that
     // starts with no 0 or 1 plays as letters, which its author hardly meant.

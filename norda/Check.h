@@ -1,5 +1,7 @@
 #pragma once
 #include "Diagnostics.h"
+#include "playfile/CrossFile.h"
+#include "playfile/PlayFileHeader.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -24,6 +26,10 @@ private:
     QSet<QChar> m_kana;
     QString m_error;
 };
+
+// The decoded lines and the header of a play file's bytes; a fault of either goes to `d`
+// and gives false.
+bool readPlayFileStart(const QByteArray& bytes, Diagnostics& d, PlayFileText& text, PlayFileHeader& header);
 
 struct CheckResult {
     Diagnostics diagnostics;  // lines of the play file

@@ -1,5 +1,7 @@
 #include "Export.h"
 
+#include "Check.h"
+
 #include "playfile/CrossFile.h"
 #include "playfile/GridCharacters.h"
 #include "playfile/GridLayout.h"
@@ -103,16 +105,10 @@ ExportResult exportIpuz(const QByteArray& playFile, const QString& baseName)
 {
     ExportResult result;
     Diagnostics& d = result.diagnostics;
-    const PlayFileText text = decodePlayFile(playFile);
-    if (!text.ok) {
-        d.error(text.problem.line, text.problem.message);
+    PlayFileText text;
+    PlayFileHeader header;
+    if (!readPlayFileStart(playFile, d, text, header))
         return result;
-    }
-    const PlayFileHeader header = parsePlayFileHeader(text.lines);
-    if (!header.ok) {
-        d.error(header.errorLine, header.error);
-        return result;
-    }
     const QString fileTitle = text.lines[0];
     std::vector<ExportedFile> files;
     for (int n = 1; n <= header.crossCount; ++n) {

@@ -39,11 +39,6 @@ QStringList cellsOf(const QString& line)
     return cells;
 }
 
-QString cellName(int row, int column)
-{
-    return QStringLiteral("row %1 column %2").arg(row).arg(column);
-}
-
 class SectionReader {
 public:
     SectionReader(const QStringList& lines, CrossReadResult& result) : m_in(lines), m_result(result) {}
@@ -406,6 +401,11 @@ CrossReadResult readCrossFileAt(const QString& path, int n)
         return result;
     }
     return parseCrossFile(file.readAll(), n);
+}
+
+QString cellName(int row, int column)
+{
+    return QStringLiteral("row %1 column %2").arg(row).arg(column);
 }
 
 QString CutField(QString& line)

@@ -63,6 +63,9 @@ CrossReadResult parseCrossLines(const QStringList& lines, int n);
 // The same from a file.
 CrossReadResult readCrossFileAt(const QString& path, int n);
 
+// A cell as the readers' messages name it: "row 3 column 5".
+QString cellName(int row, int column);
+
 // Cuts the first comma-separated field off the line; an empty field reads as "0".
 QString CutField(QString& line);
 

@@ -111,3 +111,12 @@ void setWordFields(Puzzle& p, const QString& fileTitle, int keypadMode, int& ser
         w.SN = sn;
     }
 }
+
+QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar>& cells)
+{
+    const int step = w.across ? 1 : g.lineLength();
+    QString text;
+    for (int k = 0; k < w.length; ++k)
+        text += cells[size_t(w.start + k * step)];
+    return text;
+}

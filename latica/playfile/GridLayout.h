@@ -36,6 +36,9 @@ GridLayout layoutGrid(int rows, int columns, const std::vector<bool>& white);
 // files name their clues by these numbers.
 std::vector<int> crosswordNumbers(const GridLayout& g);
 
+// The text of a word along the grid, from one of the per-cell tables.
+QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar>& cells);
+
 // The layout of a puzzle's grid: its white cells (every kind but 1) laid out again.
 GridLayout puzzleLayout(const Puzzle& p);
 

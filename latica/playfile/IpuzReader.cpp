@@ -3,6 +3,7 @@
 #include "CrossFile.h"
 #include "IpuzFormat.h"
 #include "OpenCrossword.h"
+#include "Refusal.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,21 +12,6 @@
 #include <cmath>
 
 namespace {
-
-// Thrown with the reason the file is refused.
-struct Refused {
-    QString reason;
-};
-
-[[noreturn]] void refuse(const QString& reason)
-{
-    throw Refused{reason};
-}
-
-QString cellName(int row, int column)
-{
-    return QStringLiteral("row %1 column %2").arg(row).arg(column);
-}
 
 // A JSON value as text for a message, cut short.
 QString shown(const QJsonValue& value)

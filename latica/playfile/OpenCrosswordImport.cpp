@@ -3,6 +3,7 @@
 #include "CrossFile.h"
 #include "GridCharacters.h"
 #include "GridLayout.h"
+#include "Refusal.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -10,20 +11,6 @@
 #include <map>
 
 namespace {
-
-struct Refused {
-    QString reason;
-};
-
-[[noreturn]] void refuse(const QString& reason)
-{
-    throw Refused{reason};
-}
-
-QString cellName(int row, int column)
-{
-    return QStringLiteral("row %1 column %2").arg(row).arg(column);
-}
 
 enum class Script { None, Letters, Kana };
 
@@ -176,16 +163,6 @@ QString oneLine(QString text)
 QString fieldText(const QString& text)
 {
     return oneLine(text).replace(QLatin1Char(','), QChar(0xFF0C));
-}
-
-// The text of a word along the grid, from one of the per-cell tables.
-QString wordText(const GridLayout& g, const GridWord& w, const std::vector<QChar>& cells)
-{
-    const int step = w.across ? 1 : g.lineLength();
-    QString text;
-    for (int k = 0; k < w.length; ++k)
-        text += cells[w.start + k * step];
-    return text;
 }
 
 void Importer::run()

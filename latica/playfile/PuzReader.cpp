@@ -4,6 +4,7 @@
 #include "OpenCrossword.h"
 
 #include "CrossFile.h"
+#include "Refusal.h"
 
 #include <cstring>
 
@@ -14,10 +15,6 @@ constexpr char Magic[] = "ACROSS&DOWN";  // with its NUL: 12 bytes at 0x02
 constexpr qsizetype MagicAt = 0x02, CibChecksumAt = 0x0E, VersionAt = 0x18, WidthAt = 0x2C,
                     HeightAt = 0x2D, ClueCountAt = 0x2E, ScrambledTagAt = 0x32, CibSize = 8;
 constexpr qsizetype SectionHeadSize = 8;  // name, length, checksum
-
-struct Refused {
-    QString reason;
-};
 
 quint16 shortAt(const QByteArray& bytes, qsizetype at)
 {
@@ -61,7 +58,6 @@ public:
     OpenCrossword read();
 
 private:
-    [[noreturn]] static void refuse(const QString& reason) { throw Refused{reason}; }
     void readHeader();
     void readSolution();
     void numberGrid();
